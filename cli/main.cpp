@@ -1,0 +1,88 @@
+// korvella-cli: the timetable planner's logic without any window.
+#include <cstdio>
+#include <iostream>
+
+#include "cli/chain_runner.h"
+#include "cli/options.h"
+#include "core/data_files.h"
+#include "core/failure.h"
+#include "core/random.h"
+
+namespace korvella::cli {
+namespace {
+
+// Answers every question "Да" and prints what the windows would show.
+class Диалоги_командной_строки : public Диалоги {
+ public:
+  void Ошибка(std::string_view т) override { Вывести("error", т); }
+  void Сообщение(std::string_view т) override { Вывести("message", т); }
+  bool Вопрос(std::string_view т) override {
+    Вывести("question", т, " -> Да");
+    return true;
+  }
+  void Простое_сообщение(std::string_view т) override { Вывести("message", т); }
+  void Стандартная_ошибка(std::string_view т) override { Вывести("error", т); }
+
+ private:
+  static void Вывести(const char* вид, std::string_view т, const char* хвост = "") {
+    std::string строка(т);
+    for (char& c : строка)
+      if (c == '\n' || c == '\r') c = ' ';
+    while (!строка.empty() && строка.front() == ' ') строка.erase(строка.begin());
+    std::printf("    [%s] %s%s\n", вид, строка.c_str(), хвост);
+  }
+};
+
+int Выполнить(const Параметры& п) {
+  Диалоги_командной_строки диалоги;
+  Оболочка оболочка;
+  Среда среда{Главная_запись, диалоги, оболочка};
+  Загрузка_главной_записи(среда.запись, диалоги);
+  Проверка_наличия_файла_журнала_замен();
+
+  const Реестр_шагов реестр = Реестр_всех_шагов();
+  Прогон_цепочки прогон(среда, реестр, п, stdout);
+  if (п.команда == "new") {
+    Начать_новую_задачу(среда, прогон.Как_показ_шага());
+  } else {
+    Продолжить_начатую_задачу(среда, прогон.Как_показ_шага());
+  }
+  Сохранение_главной_записи(среда.запись);
+  return прогон.Сбой() || !среда.запись.Флаг_продолжения ? 1 : 0;
+}
+
+}  // namespace
+}  // namespace korvella::cli
+
+int main(int argc, char** argv) {
+  using namespace korvella;
+  std::string ошибка;
+  const auto параметры = cli::Разобрать(argc, argv, ошибка);
+  if (!параметры) {
+    std::fprintf(stderr, "korvella-cli: %s\n\n%s", ошибка.c_str(), cli::kСправка);
+    return 2;
+  }
+  if (параметры->команда == "help") {
+    std::fputs(cli::kСправка, stdout);
+    return 0;
+  }
+  if (параметры->команда != "new" && параметры->команда != "continue") {
+    std::fprintf(stderr, "korvella-cli: unknown command %s\n\n%s", параметры->команда.c_str(),
+                 cli::kСправка);
+    return 2;
+  }
+  if (параметры->каталог_данных) Установить_рабочий_каталог(*параметры->каталог_данных);
+  if (параметры->зерно) Установить_главное_зерно(*параметры->зерно);
+  try {
+    return cli::Выполнить(*параметры);
+  } catch (const Исключение_процедуры& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+  } catch (const Фатальная_проверка& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+  } catch (const Завершение_программы&) {
+    return 1;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", Текст_исключения("korvella-cli", e.what()).c_str());
+  }
+  return 3;
+}
