@@ -3,6 +3,10 @@
 #include <chrono>
 
 #include "auxiliary/steps.h"
+#include "core/text_codec.h"
+#include "entry/base_parameters_step.h"
+#include "entry/task_list_step.h"
+#include "entry/typed_input.h"
 #include "entry/steps.h"
 #include "timetable/steps.h"
 
@@ -49,17 +53,34 @@ void Прогон_цепочки::Показать(int номер) {
 }
 
 void Ввести_с_командной_строки(Модель_шага& модель, const Параметры& п, Среда& среда) {
-  if (модель.Номер() == 0 && п.задачи) {
-    auto& з = среда.запись;
+  (void)среда;
+  if (auto* задачи = dynamic_cast<Модель_список_решаемых_задач*>(&модель); задачи && п.задачи) {
+    using Задача = Модель_список_решаемых_задач::Задача;
     auto Выбрана = [&](const char* имя) {
       for (const auto& задача : *п.задачи)
         if (задача == имя) return true;
       return false;
     };
-    з.Флаг_задачи_спецпомещений = Выбрана("rooms");
-    з.Флаг_задачи_совместителей = Выбрана("parttime");
-    з.Флаг_задачи_потоков = Выбрана("streams");
-    з.Флаг_задачи_разделений = Выбрана("groups");
+    задачи->Отметить(Задача::Спецпомещения, Выбрана("rooms"));
+    задачи->Отметить(Задача::Совместители, Выбрана("parttime"));
+    задачи->Отметить(Задача::Потоки, Выбрана("streams"));
+    задачи->Отметить(Задача::Разделения, Выбрана("groups"));
+  }
+  if (auto* параметры = dynamic_cast<Модель_базовые_параметры*>(&модель)) {
+    if (п.режим)
+      параметры->Выбрать_режим(*п.режим == "6x6" ? Модель_базовые_параметры::kРежим_6х6
+                                                 : Модель_базовые_параметры::kРежим_5х7);
+    if (п.классы) {
+      // Typed key by key over the proposed count: what the edit swallows is lost,
+      // as it would be for a user, and said so.
+      while (!параметры->Поле_классов().empty() && параметры->Нажать_клавишу_в_поле(kBackspace)) {
+      }
+      for (char32_t клавиша : Из_UTF8(std::to_string(*п.классы)))
+        if (!параметры->Нажать_клавишу_в_поле(клавиша))
+          std::printf("    [input] %s: the key \"%s\" is not accepted, the edit holds \"%s\"\n",
+                      Модель_базовые_параметры::kПоле_классов,
+                      В_UTF8(std::u32string(1, клавиша)).c_str(), параметры->Поле_классов().c_str());
+    }
   }
 }
 
