@@ -3,7 +3,9 @@
 #include <iostream>
 
 #include "cli/chain_runner.h"
+#include "cli/check_command.h"
 #include "cli/options.h"
+#include "cli/view_commands.h"
 #include "core/data_files.h"
 #include "core/failure.h"
 #include "core/random.h"
@@ -66,14 +68,23 @@ int main(int argc, char** argv) {
     std::fputs(cli::kСправка, stdout);
     return 0;
   }
-  if (параметры->команда != "new" && параметры->команда != "continue") {
+  if (параметры->команда != "new" && параметры->команда != "continue" &&
+      параметры->команда != "check" &&
+      !cli::Команда_просмотра(параметры->команда)) {
     std::fprintf(stderr, "korvella-cli: unknown command %s\n\n%s", параметры->команда.c_str(),
                  cli::kСправка);
+    return 2;
+  }
+  if (const std::string т = cli::Ошибка_команды_просмотра(*параметры); !т.empty()) {
+    std::fprintf(stderr, "korvella-cli: %s\n\n%s", т.c_str(), cli::kСправка);
     return 2;
   }
   if (параметры->каталог_данных) Установить_рабочий_каталог(*параметры->каталог_данных);
   if (параметры->зерно) Установить_главное_зерно(*параметры->зерно);
   try {
+    if (параметры->команда == "check") return cli::Выполнить_проверку(*параметры, stdout);
+    if (cli::Команда_просмотра(параметры->команда))
+      return cli::Выполнить_команду_просмотра(*параметры);
     return cli::Выполнить(*параметры);
   } catch (const Исключение_процедуры& e) {
     std::fprintf(stderr, "%s\n", e.what());

@@ -28,6 +28,8 @@ class Вкладка_расписание_классов {
   // been prepared for the show.
   bool Найти_подстроку(const тип_Главная_запись& з, Диалоги& диалоги);
 
+  // What Действие_вывод_в_файл needs first: the sanitary restrictions computed.
+  bool Вывод_в_файл_возможен(const тип_Главная_запись& з, Диалоги& диалоги) const;
   // Действие_вывод_в_файл: true when the spreadsheet was written.
   bool Вывод_в_файл(const тип_Главная_запись& з, Диалоги& диалоги) const;
 

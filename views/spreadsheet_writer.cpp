@@ -211,20 +211,24 @@ bool Записать_файл_Excel(const std::filesystem::path& путь, cons
   });
 }
 
+std::filesystem::path Путь_файла_Excel() {
+  const std::filesystem::path папка = Папка_документов();
+  // Without a known folder the name stands at the root, as "\" + name would.
+  return (папка.empty() ? std::filesystem::path("/") : папка) / Путь_из_UTF8(kИмя_файла_Excel);
+}
+
 bool Вывод_таблицы_в_файл_Excel(const Строковая_таблица& таблица,
                                 const Матрица_раскраски& раскраска, Диалоги& диалоги) {
   return Под_охраной("Вывод_таблицы_в_файл_Excel", [&] {
-    const std::filesystem::path папка = Папка_документов();
-    // Without a known folder the name stands at the root, as "\" + name would.
-    const std::filesystem::path путь =
-        (папка.empty() ? std::filesystem::path("/") : папка) / Путь_из_UTF8(kИмя_файла_Excel);
+    const std::filesystem::path путь = Путь_файла_Excel();
     std::error_code ошибка;
     if (std::filesystem::exists(путь, ошибка) &&
         !диалоги.Вопрос(std::string(kПС) + "Файл с именем:  «" + kИмя_файла_Excel +
                         "» уже существует. Вы хотите создать заново такой файл?"))
       return false;
     // A fresh Linux account may lack the folder; Windows always has it.
-    if (!папка.empty()) std::filesystem::create_directories(папка, ошибка);
+    if (const auto папка = Папка_документов(); !папка.empty())
+      std::filesystem::create_directories(папка, ошибка);
     return Записать_файл_Excel(путь, таблица, раскраска, диалоги);
   });
 }

@@ -31,6 +31,12 @@ std::vector<std::string> Строки_файла_Excel(const Строковая_
 bool Записать_файл_Excel(const std::filesystem::path& путь, const Строковая_таблица& таблица,
                          const Матрица_раскраски& раскраска, Диалоги& диалоги);
 
+// "Расписание классов.xml" in the Documents folder.
+std::filesystem::path Путь_файла_Excel();
+
+// "Расписание классов.xml" in the Documents folder.
+std::filesystem::path Путь_файла_Excel();
+
 // Вывод_таблицы_в_файл_Excel: the file in the Documents folder, asking before it
 // replaces an existing one. True when the file was written.
 bool Вывод_таблицы_в_файл_Excel(const Строковая_таблица& таблица,
