@@ -1,9 +1,13 @@
 #include "timetable/steps.h"
+#include "timetable/first_lesson_bans_step.h"
+#include "timetable/main_timetable_step.h"
 
 namespace korvella {
 
 void Зарегистрировать_шаги_расписания(Реестр_шагов& реестр) {
   (void)реестр;
+  Зарегистрировать_модель<Модель_запретов_на_первый_урок>(реестр, 28);
+  Зарегистрировать_модель<Модель_основного_расписания>(реестр, 29);
 }
 
 }  // namespace korvella

@@ -1,5 +1,8 @@
 #include "fixture_school.h"
 
+#include <algorithm>
+#include <map>
+#include <random>
 #include <string>
 
 namespace korvella::тест {
@@ -43,6 +46,56 @@ std::unique_ptr<тип_Главная_запись> Ровная_школа(int 
     for (int c = 1; c <= K; ++c)
       строки.push_back({c, s, часов, ((c - 1) + (s - 1) * K) % T + 1});
   return Школа(D, L, K, предметов, T, строки);
+}
+
+std::unique_ptr<тип_Главная_запись> Школа_из_недели(
+    int D, int L, int K, int T, double доля_запретов, unsigned зерно,
+    const std::vector<std::vector<int>>& доступность) {
+  std::mt19937 г(зерно);
+  std::uniform_real_distribution<double> доля(0.0, 1.0);
+  std::vector<std::vector<int>> запрет(K + 1, std::vector<int>(D * L + 1, 0));
+  std::vector<std::vector<int>> учитель(K + 1, std::vector<int>(D * L + 1, 0));
+  for (int h = 1; h <= D * L; ++h) {
+    std::vector<int> классы;
+    for (int c = 1; c <= K; ++c) классы.push_back(c);
+    std::shuffle(классы.begin(), классы.end(), г);
+    std::vector<bool> занят(T + 1, false);
+    for (int c : классы) {
+      if (доля(г) < доля_запретов) {
+        запрет[c][h] = 1;
+        continue;
+      }
+      const int день = (h - 1) / L;
+      std::vector<int> можно;
+      for (int t = 1; t <= T; ++t) {
+        if (занят[t] || (!доступность.empty() && доступность[h][t] == 0)) continue;
+        bool уже_сегодня = false;
+        for (int x = день * L + 1; x < h; ++x) уже_сегодня |= учитель[c][x] == t;
+        if (!уже_сегодня) можно.push_back(t);
+      }
+      if (можно.empty()) {
+        запрет[c][h] = 1;
+        continue;
+      }
+      const int t = можно[г() % можно.size()];
+      занят[t] = true;
+      учитель[c][h] = t;
+    }
+  }
+  std::vector<Строка_плана> строки;
+  int N = 1;
+  for (int c = 1; c <= K; ++c) {
+    std::map<int, int> часов_пары;
+    for (int h = 1; h <= D * L; ++h)
+      if (учитель[c][h]) ++часов_пары[учитель[c][h]];
+    int s = 0;
+    for (const auto& [t, часы] : часов_пары) строки.push_back({c, ++s, часы, t});
+    N = std::max(N, s);
+  }
+  auto з = Школа(D, L, K, N, T, строки);
+  for (int c = 1; c <= K; ++c)
+    for (int h = 1; h <= D * L; ++h) з->Таблица_запрещений_на_проведение_уроков(c, h) = запрет[c][h];
+  return з;
 }
 
 Параллелепипед Параллелепипед_школы(const тип_Главная_запись& з) {

@@ -24,6 +24,15 @@ std::unique_ptr<тип_Главная_запись> Школа(int D, int L, int
 std::unique_ptr<тип_Главная_запись> Ровная_школа(int D, int L, int K, int T, int предметов,
                                                 int часов);
 
+// A school made backwards from a random valid week: each class has about
+// `доля_запретов` of its hours banned, every other hour gets a teacher free then
+// (available per `доступность` when given: [hour][teacher], 1 = available) and new
+// to the class that day; each class–teacher pair becomes one subject of the class.
+// So a timetable exists. Needs T ≥ K + L for the greedy week to succeed.
+std::unique_ptr<тип_Главная_запись> Школа_из_недели(
+    int D, int L, int K, int T, double доля_запретов, unsigned зерно,
+    const std::vector<std::vector<int>>& доступность = {});
+
 // The parallelepiped of the record's load rows.
 Параллелепипед Параллелепипед_школы(const тип_Главная_запись& з);
 

@@ -1,0 +1,79 @@
+// The main iterative loop: fills the week hour by hour with one optimal
+// class-to-teacher assignment per hour, and starts the week again with corrected
+// weights whenever the partial week can no longer be completed.
+//
+// The working cubes are kept as vectors parallel to the parallelepiped's nonzero
+// cells, so that copying and clearing them costs O(load rows) and an iteration is
+// dominated by its D·L assignment problems.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "timetable/assignment.h"
+#include "timetable/days_off.h"
+#include "timetable/parallelepiped.h"
+
+namespace korvella {
+
+// Iterations of all attempts of the current calculation, for the progress text.
+extern std::atomic<int> Счетчик_итераций;
+
+struct Входы_главного_цикла {
+  int K = 0, T = 0, N = 0, D = 0, L = 0;
+  const Параллелепипед& параллелепипед;
+  const Таблица_класс_час& запреты_классов;  // nonzero = no main lesson in that hour
+  const Вектор_преподавателей& нагрузка_преподавателей;
+  const Таблица_час_преподаватель& доступность;
+};
+
+// Where time goes, when a benchmark asks.
+struct Замер_главного_цикла {
+  std::int64_t нс_назначений = 0;
+  std::int64_t назначений = 0;
+};
+
+// The calculation's links to the program around it.
+struct Управление_расчётом {
+  std::atomic<bool>* стоп = nullptr;                  // polled once an iteration
+  std::atomic<int>* счётчик_итераций = nullptr;
+  std::function<void(std::string_view)> сообщение;  // the platform's plain message box
+  Замер_главного_цикла* замер = nullptr;
+};
+
+struct Результат_главного_цикла {
+  std::vector<int32> промежуточный;  // parallel to the parallelepiped's cells
+  int итераций = 0;
+  bool неудача = false;
+};
+
+// Working storage of the loop, reused from one attempt to the next.
+struct Память_главного_цикла {
+  std::vector<int32> накопления;
+  Матрица_весов_часа Расчетная_матрица{};
+  Матрица_весов_часа Матрица_предметов_расчета{};
+  Матрица_весов_часа Ячейки_расчета{};  // the cell behind each weight
+  Матрица_весов_часа Корректирующая_матрица{};
+  Вектор<int32, kМаксимум_классов> назначение{};
+  Решатель_назначений решатель{kМаксимум_классов, kМаксимум_преподавателей};
+};
+
+// Runs the loop; the lessons go to `расписание` (teachers) and `предметы`
+// (subjects). On failure they hold the partial week of the last iteration.
+void Модуль_главного_итерационного_цикла(const Входы_главного_цикла& входы,
+                                         Управление_расчётом& управление,
+                                         Память_главного_цикла& память,
+                                         Результат_главного_цикла& результат,
+                                         Таблица_класс_час& расписание,
+                                         Таблица_класс_час& предметы);
+
+// Every teacher's parallelepiped sum matches its load.
+void Главный_цикл_проверка_параллелепипеда(const Входы_главного_цикла& входы,
+                                           const Управление_расчётом& управление);
+
+int Предельное_количество_итераций(int K);
+
+}  // namespace korvella
