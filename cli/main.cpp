@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/chain_runner.h"
+#include "cli/check_command.h"
 #include "cli/options.h"
 #include "cli/view_commands.h"
 #include "core/data_files.h"
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (параметры->команда != "new" && параметры->команда != "continue" &&
+      параметры->команда != "check" &&
       !cli::Команда_просмотра(параметры->команда)) {
     std::fprintf(stderr, "korvella-cli: unknown command %s\n\n%s", параметры->команда.c_str(),
                  cli::kСправка);
@@ -80,6 +82,7 @@ int main(int argc, char** argv) {
   if (параметры->каталог_данных) Установить_рабочий_каталог(*параметры->каталог_данных);
   if (параметры->зерно) Установить_главное_зерно(*параметры->зерно);
   try {
+    if (параметры->команда == "check") return cli::Выполнить_проверку(*параметры, stdout);
     if (cli::Команда_просмотра(параметры->команда))
       return cli::Выполнить_команду_просмотра(*параметры);
     return cli::Выполнить(*параметры);
