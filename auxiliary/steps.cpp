@@ -1,9 +1,22 @@
 #include "auxiliary/steps.h"
 
+#include "auxiliary/sanitary_step.h"
+#include "auxiliary/special_room_load_step.h"
+#include "auxiliary/special_rooms_step.h"
+#include "auxiliary/year_group_load_step.h"
+
 namespace korvella {
 
 void Зарегистрировать_вспомогательные_шаги(Реестр_шагов& реестр) {
-  (void)реестр;
+  Зарегистрировать_модель<Модель_учебная_нагрузка_параллелей>(реестр, 4);
+  // With the special-room task step 8 places the prohibitions; step 5 only says so.
+  реестр.Зарегистрировать(5, [](Среда& с) -> std::unique_ptr<Модель_шага> {
+    if (с.запись.Флаг_задачи_спецпомещений)
+      return std::make_unique<Модель_объявления_санитарных_ограничений>(с);
+    return std::make_unique<Модель_санитарные_ограничения>(с);
+  });
+  Зарегистрировать_модель<Модель_список_спецпомещений>(реестр, 6);
+  Зарегистрировать_модель<Модель_нагрузка_классов_в_спецпомещениях>(реестр, 7);
 }
 
 }  // namespace korvella
