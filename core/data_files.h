@@ -33,6 +33,9 @@ void Проверка_наличия_файла_главной_записи(ти
 bool Чтение_главной_записи(тип_Главная_запись& запись, Диалоги& диалоги);
 void Создание_нового_файла_главной_записи(тип_Главная_запись& запись);
 void Конвертация_главной_записи(тип_Главная_запись& запись);
+// The block copy of the conversion: the previous version's 281,352-byte record into
+// the new layout; everything new in this version is zero.
+void Перенести_прежнюю_запись(const std::uint8_t* старая, тип_Главная_запись& запись);
 
 // Loading at start-up: check the files and read until the read succeeds.
 void Загрузка_главной_записи(тип_Главная_запись& запись, Диалоги& диалоги);
