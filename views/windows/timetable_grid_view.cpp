@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 namespace korvella {
@@ -127,15 +128,22 @@ void Таблица_расписания::Перестроить(const std::func
   Обновить_из_таблицы();
 }
 
-void Таблица_расписания::Обновить_из_таблицы() {
+void Таблица_расписания::Обновить_из_таблицы(bool показать_текущую) {
+  const int по_вертикали = verticalScrollBar()->value();
+  const int по_горизонтали = horizontalScrollBar()->value();
   модель_->Начать_сброс();
   модель_->Закончить_сброс();
   Применить_ширины();
   const QModelIndex текущий =
       модель_->index(таблица_.Текущая_строка() - 1, таблица_.Текущий_столбец());
   if (текущий.isValid() && (модель_->flags(текущий) & Qt::ItemIsEnabled)) {
-    setCurrentIndex(текущий);
+    selectionModel()->setCurrentIndex(текущий, QItemSelectionModel::ClearAndSelect);
+  }
+  if (показать_текущую && текущий.isValid()) {
     scrollTo(текущий);
+  } else {
+    verticalScrollBar()->setValue(по_вертикали);
+    horizontalScrollBar()->setValue(по_горизонтали);
   }
   viewport()->update();
 }

@@ -39,8 +39,9 @@ class Таблица_расписания : public QTableView {
 
   Таблица_расписания(Строковая_таблица& таблица, Рисунок рисунок, QWidget* родитель);
 
-  // After the grid was rebuilt: new texts, size and current cell.
-  void Обновить_из_таблицы();
+  // After the grid was rebuilt: new texts, size and current cell. The view stays
+  // where the user scrolled it unless it is to bring the current cell into sight.
+  void Обновить_из_таблицы(bool показать_текущую = false);
   // Rebuilds the grid with the view detached from it, for a rebuild that may
   // show a message box (and so repaint) halfway.
   void Перестроить(const std::function<void()>& перестройка);
