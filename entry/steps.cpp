@@ -2,6 +2,8 @@
 
 #include "entry/base_parameters_step.h"
 #include "entry/class_list_step.h"
+#include "entry/staff_teachers_model.h"
+#include "entry/subject_list_model.h"
 #include "entry/task_list_step.h"
 #include "entry/year_groups_step.h"
 
@@ -13,6 +15,8 @@ void Зарегистрировать_шаги_ввода(Реестр_шаго�
   Зарегистрировать_модель<Модель_базовые_параметры>(реестр, 1);
   Зарегистрировать_модель<Модель_количество_параллелей_в_школе>(реестр, 2);
   Зарегистрировать_модель<Модель_список_классов>(реестр, 3);
+  Зарегистрировать_модель<Модель_списка_предметов>(реестр, 23);
+  Зарегистрировать_модель<Модель_списка_преподавателей>(реестр, 25);
 }
 
 }  // namespace korvella
