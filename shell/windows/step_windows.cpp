@@ -5,6 +5,8 @@
 #include "shell/windows/calculation_window.h"
 #include "timetable/windows/competence_window.h"
 #include "timetable/windows/distribution_window.h"
+#include "timetable/windows/first_lesson_bans_window.h"
+#include "timetable/windows/main_timetable_window.h"
 
 // Step windows of the areas: include the header here and change the step's line
 // of the table below to Создать_окно<TФорма_...>.
@@ -92,8 +94,8 @@ const Таблица_окон_шагов& Окна_шагов_программы
       /* 25 TФорма_список_преподавателей_без_разделений */ Окно_по_модели<25>,
       /* 26 TФорма_таблица_компетентности */ Создать_окно<TФорма_таблица_компетентности>,
       /* 27 TФорма_распределение_пед_нагрузки */ Создать_окно<TФорма_распределение_пед_нагрузки>,
-      /* 28 TФорма_запреты_на_первый_урок */ Окно_по_модели<28>,
-      /* 29 TФорма_расчета_без_разделений */ Окно_по_модели<29>,
+      /* 28 TФорма_запреты_на_первый_урок */ Создать_окно<TФорма_запреты_на_первый_урок>,
+      /* 29 TФорма_расчета_без_разделений */ Создать_окно<TФорма_расчета_без_разделений>,
   };
   return таблица;
 }
