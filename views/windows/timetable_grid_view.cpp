@@ -34,8 +34,9 @@ void Нарисовать_ячейку(QPainter* p, const QRect& к, const QStri
 void Нарисовать_фиксированную(QPainter* p, const QRect& к, const QString& текст,
                               const QPalette& палитра) {
   p->save();
-  p->fillRect(к, палитра.button());
-  p->setPen(палитра.buttonText().color());
+  // Fixed cells take no clicks but must not look disabled.
+  p->fillRect(к, палитра.color(QPalette::Active, QPalette::Button));
+  p->setPen(палитра.color(QPalette::Active, QPalette::ButtonText));
   p->drawText(к.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, текст);
   p->restore();
 }
