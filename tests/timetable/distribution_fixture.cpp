@@ -38,12 +38,15 @@ void Компетентен(тип_Главная_запись& з, int преп
   for (int s : предметы) з.Таблица_компетентности(s, преподаватель) = 1;
 }
 
-std::unique_ptr<тип_Главная_запись> Случайная_школа(int дней, int классов, unsigned зерно) {
+std::unique_ptr<тип_Главная_запись> Случайная_школа(int дней, int классов, unsigned зерно,
+                                                    int предметов, int преподавателей) {
   std::mt19937 г(зерно);
   const int уроков = дней == 6 ? 6 : 7;
   const int предел = классов < 9 ? static_cast<int>(std::sqrt(классов)) + 13
                                  : классов + static_cast<int>(std::sqrt(классов) + 4.0);
-  const int N = std::min<int>(9 + static_cast<int>(г() % (предел - 8)), kМаксимум_предметов);
+  const int N = предметов > 0
+                    ? предметов
+                    : std::min<int>(9 + static_cast<int>(г() % (предел - 8)), kМаксимум_предметов);
   auto з = Пустая_школа(дней, уроков, классов, N, 0);
   // Redrawn until every subject has at least 2 hours, as the curriculum step's
   // acceptance test demands.
@@ -75,7 +78,7 @@ std::unique_ptr<тип_Главная_запись> Случайная_школ�
     з->Вектор_потребности_в_предметниках(s) = std::max(нужно, 1);
     T += з->Вектор_потребности_в_предметниках(s);
   }
-  const int минимум = std::max(классов + классов / 6, N);
+  const int минимум = преподавателей > 0 ? преподавателей : std::max(классов + классов / 6, N);
   std::vector<char> отмечен(N + 1, 0);
   while (T < минимум) {
     if (std::all_of(отмечен.begin() + 1, отмечен.end(), [](char x) { return x; }))

@@ -17,7 +17,10 @@ std::unique_ptr<тип_Главная_запись> Пустая_школа(int 
 // hours from a sliding window of 9 subjects, at most D − 1 lessons of a subject,
 // every subject used; the need vector is the hours / 18 rounded to even (at
 // least 1), raised round-robin to C + C div 6 teachers, and T is its sum.
-std::unique_ptr<тип_Главная_запись> Случайная_школа(int дней, int классов, unsigned зерно);
+// Given a number of subjects or teachers, it uses them instead (the teachers as
+// the total the needs are raised to).
+std::unique_ptr<тип_Главная_запись> Случайная_школа(int дней, int классов, unsigned зерно,
+                                                    int предметов = 0, int преподавателей = 0);
 
 // Sets the curriculum cell of subject s in class c.
 void План(тип_Главная_запись& з, int предмет, int класс, int часы);
