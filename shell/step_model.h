@@ -10,7 +10,8 @@
 
 namespace korvella {
 
-// A refused "Продолжить": the message and the control that gets the focus back.
+// A refused "Продолжить": the message and the control that gets the focus back. An
+// empty message shows no error window (the user answered "Нет" to a question).
 struct Отказ {
   std::string текст;
   std::string элемент;  // object name of the control, empty = leave the focus

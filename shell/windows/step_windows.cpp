@@ -8,10 +8,13 @@
 #include "auxiliary/windows/year_group_load_window.h"
 #include "entry/windows/base_parameters_window.h"
 #include "entry/windows/class_list_window.h"
+#include "entry/windows/staff_teachers_window.h"
+#include "entry/windows/subject_list_window.h"
 #include "entry/windows/task_list_window.h"
 #include "entry/windows/year_groups_window.h"
 #include "shell/windows/calculation_window.h"
 #include "timetable/windows/competence_window.h"
+#include "timetable/windows/curriculum_window.h"
 #include "timetable/windows/distribution_window.h"
 #include "timetable/windows/first_lesson_bans_window.h"
 #include "timetable/windows/main_timetable_window.h"
@@ -99,9 +102,12 @@ const Таблица_окон_шагов& Окна_шагов_программы
       /* 20 TФорма_список_преподавателей_и_запреты */ Окно_по_модели<20>,
       /* 21 TФорма_распределение_пед_нагрузки_с_разделениями */ Окно_по_модели<21>,
       /* 22 TФорма_расчет_для_разделений */ Окно_по_модели<22>,
-      /* 23 TФорма_список_предметов_без_разделений */ Окно_по_модели<23>,
-      /* 24 TФорма_нераспределенный_учебный_план */ Окно_по_модели<24>,
-      /* 25 TФорма_список_преподавателей_без_разделений */ Окно_по_модели<25>,
+      /* 23 TФорма_список_предметов_без_разделений */
+      Создать_окно<TФорма_список_предметов_без_разделений>,
+      /* 24 TФорма_нераспределенный_учебный_план */
+      Создать_окно<TФорма_нераспределенный_учебный_план>,
+      /* 25 TФорма_список_преподавателей_без_разделений */
+      Создать_окно<TФорма_список_преподавателей_без_разделений>,
       /* 26 TФорма_таблица_компетентности */ Создать_окно<TФорма_таблица_компетентности>,
       /* 27 TФорма_распределение_пед_нагрузки */ Создать_окно<TФорма_распределение_пед_нагрузки>,
       /* 28 TФорма_запреты_на_первый_урок */ Создать_окно<TФорма_запреты_на_первый_урок>,
