@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 #include <cstdio>
 
 #include "shell/return_to_step.h"
@@ -81,7 +82,9 @@ void Окно_расчёта::Построить_элементы(QWidget* об�
   столбец->addLayout(ряд_хода);
   Построить_дополнительные_элементы(область);
   столбец->addStretch(1);
-  if (minimumWidth() == 0) resize(560, 200);
+  // Wide enough for the caption of the longest step names.
+  const int по_заголовку = fontMetrics().horizontalAdvance(windowTitle()) + 160;
+  resize(std::max(560, по_заголовку), 200);
 }
 
 void Окно_расчёта::Загрузить_из_модели() {

@@ -22,7 +22,8 @@ QLabel* Создать_каркас(QDialog* окно, const char* заголо�
                        const char* имя_текста, const Размеры& р) {
   окно->setWindowTitle(заголовок);
   окно->setModal(true);
-  окно->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  окно->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
   окно->setAutoFillBackground(true);
   QPalette палитра = окно->palette();
   палитра.setColor(QPalette::Window, Qt::white);
@@ -129,7 +130,8 @@ TФорма_вопрос_с_выбором::TФорма_вопрос_с_выбо
   setObjectName("Форма_вопрос_с_выбором");
   текст_ = Создать_каркас(this, "Вопрос", ":/images/question.png", "Надпись_текст_вопроса",
                           kВопрос);
-  setWindowFlag(Qt::WindowCloseButtonHint, false);
+  // A title and nothing else: no close box, no system menu.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   да_ = Кнопка(this, "Да", "Кнопка_да");
   нет_ = Кнопка(this, "Нет", "Кнопка_нет");
   connect(да_, &QPushButton::clicked, this, [this] {

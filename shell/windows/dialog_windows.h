@@ -31,6 +31,7 @@ class TФорма_сообщение : public QDialog {
   // Shown centred on `главное_окно` (a separate window, not its child).
   explicit TФорма_сообщение(QWidget* главное_окно = nullptr);
   void Показать(const QString& Текст_информации);
+  void Центрировать_над(QWidget* главное_окно) { главное_окно_ = главное_окно; }
   QLabel* Надпись_текст_сообщения() const { return текст_; }
   QPushButton* Кнопка_закрыть() const { return закрыть_; }
 

@@ -27,7 +27,8 @@ void Окно_шага::Создать_каркас() {
   // Nothing here may call the model: a subclass may hand over a model that is
   // constructed after this base.
   setModal(true);
-  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   auto* столбец = new QVBoxLayout(this);
   область_ = new QWidget(this);
   область_->setObjectName("Область_шага");

@@ -1,5 +1,8 @@
 #include "shell/windows/step_windows.h"
 
+#include <QLabel>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <cassert>
 
 #include "auxiliary/windows/sanitary_window.h"
@@ -48,6 +51,26 @@ class Окно_неподключённого_расчёта : public Окно_�
   }
 };
 
+// A step whose own window is not written yet: its name and the two buttons.
+class Окно_шага_без_элементов : public Окно_шага {
+ public:
+  using Окно_шага::Окно_шага;
+
+ protected:
+  void Построить_элементы(QWidget* область) override {
+    auto* столбец = new QVBoxLayout(область);
+    auto* название = new QLabel(QString::fromStdString(Названия_шагов()[Номер()]).trimmed(), область);
+    название->setObjectName("Надпись_название_шага");
+    название->setWordWrap(true);
+    QFont жирный = название->font();
+    жирный.setBold(true);
+    название->setFont(жирный);
+    столбец->addWidget(название);
+    столбец->addStretch(1);
+    resize(std::max(640, fontMetrics().horizontalAdvance(windowTitle()) + 160), 160);
+  }
+};
+
 Вид_окна_расчёта Вид_расчётного_шага(int номер) {
   Вид_окна_расчёта вид;
   if (номер == 5) вид.кнопка_расчёта = "Сформировать";
@@ -64,7 +87,7 @@ class Окно_неподключённого_расчёта : public Окно_�
 Окно_шага* Окно_по_модели(int номер, Среда& среда, const Реестр_шагов& реестр,
                           QWidget* родитель) {
   std::unique_ptr<Модель_шага> модель = реестр.Создать(номер, среда);
-  if (!Расчётный_шаг(номер)) return new Окно_шага(std::move(модель), родитель);
+  if (!Расчётный_шаг(номер)) return new Окно_шага_без_элементов(std::move(модель), родитель);
   if (auto* расчёт = dynamic_cast<Модель_расчётного_шага*>(модель.get())) {
     модель.release();
     return new Окно_расчёта(среда, std::unique_ptr<Модель_расчётного_шага>(расчёт), родитель,

@@ -13,10 +13,7 @@ QString Текст(std::string_view т) { return QString::fromUtf8(т.data(), st
 
 }  // namespace
 
-QString Заголовок_окна_сообщения() {
-  const QString имя = QGuiApplication::applicationDisplayName();
-  return имя.isEmpty() ? QString("ЗРБ: Корвелла") : имя;
-}
+QString Заголовок_окна_сообщения() { return "ЗРБ: Корвелла"; }
 
 Диалоги_окнами::Диалоги_окнами(QWidget* главное_окно)
     : ошибка_(std::make_unique<TФорма_сообщение_об_ошибке>()),
@@ -24,6 +21,10 @@ QString Заголовок_окна_сообщения() {
       вопрос_(std::make_unique<TФорма_вопрос_с_выбором>()) {}
 
 Диалоги_окнами::~Диалоги_окнами() = default;
+
+void Диалоги_окнами::Установить_главное_окно(QWidget* главное_окно) {
+  сообщение_->Центрировать_над(главное_окно);
+}
 
 void Диалоги_окнами::Ошибка(std::string_view т) {
   const QString текст = Текст(т);

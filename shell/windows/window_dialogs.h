@@ -20,6 +20,7 @@ class Диалоги_окнами : public Диалоги {
   // The message window is centred on `главное_окно`; the other two on the desktop.
   explicit Диалоги_окнами(QWidget* главное_окно = nullptr);
   ~Диалоги_окнами() override;
+  void Установить_главное_окно(QWidget* главное_окно);
 
   void Ошибка(std::string_view текст) override;
   void Сообщение(std::string_view текст) override;
