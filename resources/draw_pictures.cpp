@@ -81,7 +81,8 @@ void Новая_задача(QPainter& p, double r) {
   лист.closeSubpath();
   p.drawPath(лист);
   p.setPen(QPen(QColor(0xA0, 0xB0, 0xC0), r / 30));
-  for (int i = 0; i < 4; ++i) p.drawLine(QPointF(r * 0.28, r * (0.4 + 0.1 * i)), QPointF(r * 0.7, r * (0.4 + 0.1 * i)));
+  for (int i = 0; i < 4; ++i)
+    p.drawLine(QPointF(r * 0.28, r * (0.4 + 0.1 * i)), QPointF(r * 0.7, r * (0.4 + 0.1 * i)));
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0x2E, 0x9E, 0x3A));
   p.drawEllipse(QPointF(r * 0.74, r * 0.74), r * 0.22, r * 0.22);
@@ -109,7 +110,8 @@ void Возврат(QPainter& p, double r) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0xD9, 0x82, 0x1E));
   QPolygonF стрелка;
-  стрелка << QPointF(r * 0.51, r * 0.02) << QPointF(r * 0.51, r * 0.4) << QPointF(r * 0.24, r * 0.21);
+  стрелка << QPointF(r * 0.51, r * 0.02) << QPointF(r * 0.51, r * 0.4)
+          << QPointF(r * 0.24, r * 0.21);
   p.drawPolygon(стрелка);
 }
 
@@ -176,8 +178,8 @@ void Значок_программы(QPainter& p, double r) {
   for (int строка = 0; строка < 4; ++строка) {
     for (int столбец = 0; столбец < 3; ++столбец) {
       p.setBrush(цвета[(строка * 3 + столбец * 2) % 6]);
-      p.drawRect(QRectF(r * (0.16 + 0.24 * столбец), r * (0.16 + 0.18 * строка), r * 0.2,
-                        r * 0.14));
+      p.drawRect(
+          QRectF(r * (0.16 + 0.24 * столбец), r * (0.16 + 0.18 * строка), r * 0.2, r * 0.14));
     }
   }
 }
@@ -193,8 +195,10 @@ int main(int argc, char** argv) {
     Рисунок рисунок;
   } const картинки[] = {
       {"error.png", 48, Ошибка},
-      {"message.png", 48, [](QPainter& p, double r) { Круг_со_знаком(p, r, QColor(0x2A, 0x74, 0xC8), "i"); }},
-      {"question.png", 48, [](QPainter& p, double r) { Круг_со_знаком(p, r, QColor(0x2A, 0x74, 0xC8), "?"); }},
+      {"message.png", 48,
+       [](QPainter& p, double r) { Круг_со_знаком(p, r, QColor(0x2A, 0x74, 0xC8), "i"); }},
+      {"question.png", 48,
+       [](QPainter& p, double r) { Круг_со_знаком(p, r, QColor(0x2A, 0x74, 0xC8), "?"); }},
       {"done.png", 48, Готово},
       {"exit.png", 24, Выход},
       {"new_task.png", 24, Новая_задача},

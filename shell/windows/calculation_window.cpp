@@ -1,5 +1,6 @@
 #include "shell/windows/calculation_window.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMetaObject>
@@ -82,8 +83,11 @@ void Окно_расчёта::Построить_элементы(QWidget* об�
   столбец->addLayout(ряд_хода);
   Построить_дополнительные_элементы(область);
   столбец->addStretch(1);
-  // Wide enough for the caption of the longest step names.
-  const int по_заголовку = fontMetrics().horizontalAdvance(windowTitle()) + 160;
+  // Wide enough for the caption of the longest step names (window managers
+  // draw captions bold, beside the window's buttons).
+  QFont жирный = font();
+  жирный.setBold(true);
+  const int по_заголовку = QFontMetrics(жирный).horizontalAdvance(windowTitle()) + 200;
   resize(std::max(560, по_заголовку), 200);
 }
 
@@ -114,9 +118,7 @@ std::string Окно_расчёта::Текст_приглашения() const {
   return "Все исходные данные для расчета сформированы. Рассчитать?";
 }
 
-std::string Окно_расчёта::Текст_неудачи() const {
-  return "Расчет не удался.";
-}
+std::string Окно_расчёта::Текст_неудачи() const { return "Расчет не удался."; }
 
 std::string Окно_расчёта::Второй_текст_неудачи() const {
   return "При таких исходных данных решение не найдено.";

@@ -1,12 +1,12 @@
 #include "shell/windows/dialog_windows.h"
 
-#include <QCloseEvent>
 #include <QApplication>
-#include <QWindow>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace korvella {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 // The common frame of the three windows: white, a 48×48 picture on the left, a
 // word-wrapping text beside it, the buttons under the text on the right.
 struct Размеры {
-  int ширина, высота;           // client size as the windows are drawn
+  int ширина, высота;  // client size as the windows are drawn
   int ширина_текста, высота_текста;
 };
 
@@ -128,8 +128,8 @@ void TФорма_сообщение::Показать(const QString& Текст_
 
 TФорма_вопрос_с_выбором::TФорма_вопрос_с_выбором(QWidget* родитель) : QDialog(родитель) {
   setObjectName("Форма_вопрос_с_выбором");
-  текст_ = Создать_каркас(this, "Вопрос", ":/images/question.png", "Надпись_текст_вопроса",
-                          kВопрос);
+  текст_ =
+      Создать_каркас(this, "Вопрос", ":/images/question.png", "Надпись_текст_вопроса", kВопрос);
   // A title and nothing else: no close box, no system menu.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   да_ = Кнопка(this, "Да", "Кнопка_да");

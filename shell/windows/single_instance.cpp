@@ -14,8 +14,6 @@ namespace korvella {
   замок_->setStaleLockTime(0);
 }
 
-bool Единственный_экземпляр::Захватить() {
-  return замок_->isLocked() || замок_->tryLock(0);
-}
+bool Единственный_экземпляр::Захватить() { return замок_->isLocked() || замок_->tryLock(0); }
 
 }  // namespace korvella

@@ -9,7 +9,9 @@
 namespace korvella {
 namespace {
 
-QString Текст(std::string_view т) { return QString::fromUtf8(т.data(), static_cast<qsizetype>(т.size())); }
+QString Текст(std::string_view т) {
+  return QString::fromUtf8(т.data(), static_cast<qsizetype>(т.size()));
+}
 
 }  // namespace
 

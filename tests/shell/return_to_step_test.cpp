@@ -98,8 +98,7 @@ TEST_F(Возврат_к_шагу, список_пройденных_шагов_
       {29, false, false, false, false, {0, 1, 2, 3, 4, 5, 23, 24, 25, 26, 27, 28, 29}},
       {29, true, false, false, false, {0, 1, 2, 3, 4, 5, 6, 7, 8, 23, 24, 25, 26, 27, 28, 29}},
       {15, false, true, true, false, {0, 1, 2, 3, 4, 5, 9, 10, 11, 12, 13, 14, 15}},
-      {24, false, false, false, true,
-       {0, 1, 2, 3, 4, 5, 18, 19, 20, 21, 22, 23, 24}},
+      {24, false, false, false, true, {0, 1, 2, 3, 4, 5, 18, 19, 20, 21, 22, 23, 24}},
   };
   for (const auto& с : случаи) {
     запись->Последняя_показанная_форма = с.последняя;
@@ -117,7 +116,8 @@ TEST_F(Возврат_к_шагу, окно_показывает_названи�
   модель.Открыть();
   ASSERT_EQ(модель.Строки().size(), 13u);
   EXPECT_EQ(модель.Строки().front(), " 0. Список решаемых задач");
-  EXPECT_EQ(модель.Строки()[6], "23. Формирование списка предметов для классов без разделения на группы");
+  EXPECT_EQ(модель.Строки()[6],
+            "23. Формирование списка предметов для классов без разделения на группы");
   EXPECT_EQ(модель.Выбранный_шаг(), 0);
   EXPECT_EQ(модель.Текст_кнопки(), "Возврат к шагу 0");
 
@@ -137,14 +137,10 @@ TEST_F(Возврат_к_шагу, сбрасывает_расчёты_от_вы
     bool санитарные, спецпомещения, совместители, потоки, разделения, спецпреподаватели;
   };
   const Случай случаи[] = {
-      {29, true, true, true, true, true, true},
-      {25, true, true, true, true, true, true},
-      {22, true, true, true, true, false, true},
-      {17, true, true, true, false, false, true},
-      {13, true, true, false, false, false, true},
-      {9, true, true, false, false, false, true},
-      {8, false, false, false, false, false, false},
-      {5, false, false, false, false, false, false},
+      {29, true, true, true, true, true, true},      {25, true, true, true, true, true, true},
+      {22, true, true, true, true, false, true},     {17, true, true, true, false, false, true},
+      {13, true, true, false, false, false, true},   {9, true, true, false, false, false, true},
+      {8, false, false, false, false, false, false}, {5, false, false, false, false, false, false},
       {0, false, false, false, false, false, false},
   };
   for (const auto& с : случаи) {
@@ -261,12 +257,12 @@ TEST_F(Возврат_к_шагу, действие_до_первой_задач
   bool окно_показано = false;
   std::vector<int> показанные;
   Действие_возврат_к_шагу(
-      среда, модель, [&] { окно_показано = true; },
-      [&](int шаг) { показанные.push_back(шаг); });
+      среда, модель, [&] { окно_показано = true; }, [&](int шаг) { показанные.push_back(шаг); });
   EXPECT_FALSE(окно_показано);
   EXPECT_TRUE(показанные.empty());
-  EXPECT_EQ(диалоги.Тексты(Вид::Ошибка),
-            std::vector<std::string>{"\nРасписание классов еще не строилось. Начните новую задачу."});
+  EXPECT_EQ(
+      диалоги.Тексты(Вид::Ошибка),
+      std::vector<std::string>{"\nРасписание классов еще не строилось. Начните новую задачу."});
 }
 
 TEST_F(Возврат_к_шагу, действие_продолжает_цепочку_с_выбранного_шага) {
@@ -275,11 +271,14 @@ TEST_F(Возврат_к_шагу, действие_продолжает_цеп�
   std::vector<int> показанные;
   auto показать = [&](int шаг) {
     показанные.push_back(шаг);
-    if (шаг == 26) запись->Флаг_продолжения = false;  // the user stops there
-    else запись->Флаг_продолжения = true;
+    if (шаг == 26)
+      запись->Флаг_продолжения = false;  // the user stops there
+    else
+      запись->Флаг_продолжения = true;
   };
   // The window closed without a return ("Закрыть"): nothing happens.
-  Действие_возврат_к_шагу(среда, модель, [&] { модель.Открыть(); }, показать);
+  Действие_возврат_к_шагу(
+      среда, модель, [&] { модель.Открыть(); }, показать);
   EXPECT_TRUE(показанные.empty());
   EXPECT_TRUE(запись->Готово_основное_расписание);
 
