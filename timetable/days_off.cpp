@@ -1,6 +1,7 @@
 #include "timetable/days_off.h"
 
 #include <memory>
+#include <utility>
 #include <string>
 
 #include "core/failure.h"
@@ -73,6 +74,13 @@ int Плановые_рабочие_дни(int сумма, int наибольш�
   int дни = сумма > kНаибольшая_нагрузка_с_запретом ? D : сумма / (L - 1) + 1;
   дни = std::max(дни, наибольшая + 1);
   return std::max(дни, D - 2);
+}
+
+std::vector<int> Случайный_порядок_преподавателей(int T) {
+  std::vector<int> порядок;
+  for (int t = 1; t <= T; ++t) порядок.push_back(t);
+  for (int i = T - 1; i > 0; --i) std::swap(порядок[i], порядок[Random(i + 1)]);
+  return порядок;
 }
 
 int Ёмкость_дня(int день, int W, int D) { return W / D + (день <= W % D ? 1 : 0); }

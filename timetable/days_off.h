@@ -35,6 +35,10 @@ void Равномерное_распределение_выходных(int ли
                                         Выходные_преподавателей& выходные,
                                         const std::vector<int>& порядок = {});
 
+// Teachers 1..T in a random order (Fisher–Yates on the process generator): a new
+// order of entering the flow network gives a new layout of the same balance.
+std::vector<int> Случайный_порядок_преподавателей(int T);
+
 // Planned working days of a teacher with `сумма` hours and largest cell `наибольшая`.
 int Плановые_рабочие_дни(int сумма, int наибольшая, int D, int L);
 

@@ -1,6 +1,7 @@
 // The preparation of the week before the main loop: days off, first-lesson
 // closures and availability, repeated with one more teacher deprived of a day
-// off each time some hour has too few available teachers.
+// off each time some hour has too few available teachers for the school, or
+// some class has too few of its teacher–subject pairs for one of its days.
 #pragma once
 
 #include <vector>
@@ -15,6 +16,7 @@ struct Входы_подготовки {
   const Параллелепипед& параллелепипед;
   const Вектор_преподавателей& отказники;
   Вектор<тип_Запись_преподавателя, kМаксимум_преподавателей>& список_преподавателей;
+  const Таблица_класс_час& запреты_классов;  // nonzero = no main lesson in that hour
   std::vector<int> порядок;  // order of the teachers in the flow network; empty = 1..T
 };
 
@@ -24,8 +26,17 @@ struct Подготовка_недели {
   Таблица_час_преподаватель доступность{};
   int лишённых = 0;     // teachers deprived of their day off in the accepted layout
   int повторений = 0;
+  int отказов_классов = 0;  // repetitions refused by the per-class daily test
   bool нехватка = false;  // no layout passed even with more than T deprived
 };
+
+// A pair gives a class at most one lesson a day, so a day of the class can be
+// filled only if its free hours do not outnumber the pairs whose teacher is
+// available in one of them, and every free hour has some pair available. True
+// (a shortage) when some class fails this on some day.
+bool Нехватка_пар_класса_по_дням(int K, int D, int L, const Параллелепипед& параллелепипед,
+                                 const Таблица_класс_час& запреты_классов,
+                                 const Таблица_час_преподаватель& доступность);
 
 // Runs the repetitions until every hour has enough teachers; false (and
 // `нехватка`) when the count of deprived teachers exceeds T.

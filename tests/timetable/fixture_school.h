@@ -33,6 +33,12 @@ std::unique_ptr<тип_Главная_запись> Школа_из_недели
     int D, int L, int K, int T, double доля_запретов, unsigned зерно,
     const std::vector<std::vector<int>>& доступность = {});
 
+// A 5×7 school without any timetable, for which every class on its own looks
+// fine: each class is free in the first two lessons of every day (10 hours),
+// and every three classes share one teacher of 4 hours in each, who would need
+// 12 of those 10 hours. Each class also has its own teachers of 4 and 2 hours.
+std::unique_ptr<тип_Главная_запись> Школа_с_перегруженными_учителями(int K);
+
 // The parallelepiped of the record's load rows.
 Параллелепипед Параллелепипед_школы(const тип_Главная_запись& з);
 
