@@ -68,14 +68,14 @@ function sortn(a, n,   i, j, t) { for (i = 2; i <= n; i++) { t = a[i]; for (j = 
   n = runs[key]; wall[key, n] = $6; t29[key, n] = $7 * 1000; it[key, n] = $8; at[key, n] = $9
 }
 END {
-  printf "%-4s %-4s %5s %6s %5s %5s | %22s | %31s | %13s | %s\n", "C", "mode", "runs", "ok%", "fail", "badck",
+  printf "%-4s %-4s %5s %7s %5s %5s | %22s | %31s | %13s | %s\n", "C", "mode", "runs", "ok%", "fail", "badck",
          "whole run ms: med/worst", "step 29 ms: med/p99/p99.9/worst", "iters med/max", "attempts max"
   for (i = 1; i <= nk; i++) {
     key = order[i]; n = runs[key]
     for (j = 1; j <= n; j++) { w[j] = wall[key, j]; s[j] = t29[key, j]; r[j] = it[key, j]; a[j] = at[key, j] }
     sortn(w, n); sortn(s, n); sortn(r, n); sortn(a, n)
     split(key, kk, "\t")
-    printf "%-4s %-4s %5d %6.1f %5d %5d | %10d / %9d | %6.1f / %6.1f / %6.1f / %7.1f | %5d / %5d | %d\n",
+    printf "%-4s %-4s %5d %7.2f %5d %5d | %10d / %9d | %6.1f / %6.1f / %6.1f / %7.1f | %5d / %5d | %d\n",
            kk[1], kk[2], n, 100 * ok[key] / n, fail[key], badcheck[key],
            pct(w, n, 0.5), w[n], pct(s, n, 0.5), pct(s, n, 0.99), pct(s, n, 0.999), s[n], pct(r, n, 0.5), r[n], a[n]
   }
