@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -23,8 +22,9 @@ QApplication& Приложение() {
   static char имя[] = "timetable_windows_test";
   static char* argv[] = {имя, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication приложение(argc, argv);
-  return приложение;
+  // Never destroyed: at exit it would outlive the Qt statics it depends on.
+  static QApplication* приложение = new QApplication(argc, argv);
+  return *приложение;
 }
 
 // Runs the window's modal turn; `сценарий` acts inside the modal loop and must close it.
