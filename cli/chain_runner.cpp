@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "auxiliary/steps.h"
+#include "cli/cli_dialogs.h"
 #include "core/text_codec.h"
 #include "entry/base_parameters_step.h"
 #include "entry/task_list_step.h"
@@ -45,7 +46,7 @@ void Прогон_цепочки::Показать(int номер) {
     итог = итог.empty() ? "continued" : итог + "; continued";
   } else {
     модель->Закрыть();
-    итог = "refused: " + модель->Последний_отказ()->текст;
+    итог = "refused: " + Одной_строкой(модель->Последний_отказ()->текст);
     сбой_ = true;
   }
   std::fprintf(вывод_, "%2d  %s  %s\n", номер, модель->Заголовок().c_str(), итог.c_str());

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/chain_runner.h"
+#include "cli/cli_dialogs.h"
 #include "cli/check_command.h"
 #include "cli/options.h"
 #include "cli/view_commands.h"
@@ -13,30 +14,9 @@
 namespace korvella::cli {
 namespace {
 
-// Answers every question "Да" and prints what the windows would show.
-class Диалоги_командной_строки : public Диалоги {
- public:
-  void Ошибка(std::string_view т) override { Вывести("error", т); }
-  void Сообщение(std::string_view т) override { Вывести("message", т); }
-  bool Вопрос(std::string_view т) override {
-    Вывести("question", т, " -> Да");
-    return true;
-  }
-  void Простое_сообщение(std::string_view т) override { Вывести("message", т); }
-  void Стандартная_ошибка(std::string_view т) override { Вывести("error", т); }
-
- private:
-  static void Вывести(const char* вид, std::string_view т, const char* хвост = "") {
-    std::string строка(т);
-    for (char& c : строка)
-      if (c == '\n' || c == '\r') c = ' ';
-    while (!строка.empty() && строка.front() == ' ') строка.erase(строка.begin());
-    std::printf("    [%s] %s%s\n", вид, строка.c_str(), хвост);
-  }
-};
-
 int Выполнить(const Параметры& п) {
-  Диалоги_командной_строки диалоги;
+  // Under the step lines of the chain, indented.
+  Диалоги_командной_строки диалоги(stdout, "    ");
   Оболочка оболочка;
   Среда среда{Главная_запись, диалоги, оболочка};
   Загрузка_главной_записи(среда.запись, диалоги);

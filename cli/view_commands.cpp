@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "cli/cli_dialogs.h"
 #include "core/data_files.h"
 #include "views/class_tab.h"
 #include "views/spreadsheet_writer.h"
@@ -9,29 +10,6 @@
 
 namespace korvella::cli {
 namespace {
-
-// Answers every question "Да"; everything the windows would show goes to standard
-// error, so that standard output carries the grid alone.
-class Диалоги_просмотра : public Диалоги {
- public:
-  void Ошибка(std::string_view т) override { Вывести("error", т); }
-  void Сообщение(std::string_view т) override { Вывести("message", т); }
-  bool Вопрос(std::string_view т) override {
-    Вывести("question", т, " -> Да");
-    return true;
-  }
-  void Простое_сообщение(std::string_view т) override { Вывести("message", т); }
-  void Стандартная_ошибка(std::string_view т) override { Вывести("error", т); }
-
- private:
-  static void Вывести(const char* вид, std::string_view т, const char* хвост = "") {
-    std::string строка(т);
-    for (char& c : строка)
-      if (c == '\n' || c == '\r') c = ' ';
-    while (!строка.empty() && строка.front() == ' ') строка.erase(строка.begin());
-    std::fprintf(stderr, "[%s] %s%s\n", вид, строка.c_str(), хвост);
-  }
-};
 
 void Напечатать(const Строковая_таблица& т, std::FILE* вывод) {
   for (int r = 0; r < т.Строк(); ++r) {
@@ -100,7 +78,8 @@ int Вывести_в_файл(const тип_Главная_запись& з, con
 }
 
 int Выполнить_команду_просмотра(const Параметры& п) {
-  Диалоги_просмотра диалоги;
+  // Standard output carries the grid alone.
+  Диалоги_командной_строки диалоги(stderr, "");
   Загрузка_главной_записи(Главная_запись, диалоги);
   if (п.команда == "show") return Показать_вкладку(Главная_запись, п.аргументы[0], диалоги, stdout);
   return Вывести_в_файл(Главная_запись, п, диалоги, stdout);

@@ -21,26 +21,14 @@
 #include "entry/windows/class_list_window.h"
 #include "entry/windows/task_list_window.h"
 #include "tests/entry/step_fixture.h"
+#include "tests/support/window_robot.h"
 
 namespace korvella {
 namespace {
 
+using test::Модально;
+
 using testing::Стенд;
-
-QApplication& Приложение() {
-  static int argc = 1;
-  static char имя[] = "basics_windows_test";
-  static char* argv[] = {имя, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication приложение(argc, argv);
-  return приложение;
-}
-
-// The window's modal turn; `сценарий` runs inside the modal loop and must close it.
-void Модально(Окно_шага& окно, std::function<void()> сценарий) {
-  QTimer::singleShot(0, &окно, std::move(сценарий));
-  окно.Показать_модально();
-}
 
 void Ждать(const std::function<bool()>& условие) {
   for (int i = 0; i < 500 && !условие(); ++i)
@@ -49,7 +37,7 @@ void Ждать(const std::function<bool()>& условие) {
 
 class Окна_первых_шагов : public ::testing::Test {
  protected:
-  Окна_первых_шагов() { Приложение(); }
+  Окна_первых_шагов() {}
   Стенд с;
 };
 

@@ -13,14 +13,12 @@
 #include "core/random.h"
 #include "entry/windows/staff_teachers_window.h"
 #include "entry/windows/subject_list_window.h"
+#include "tests/support/window_robot.h"
 
 namespace korvella {
 namespace {
 
-void Модально(Окно_шага& окно, std::function<void()> сценарий) {
-  QTimer::singleShot(0, &окно, std::move(сценарий));
-  окно.Показать_модально();
-}
+using test::Модально;
 
 void Набрать(QWidget* куда, const QString& текст) {
   for (QChar с : текст) {
@@ -125,11 +123,3 @@ TEST_F(Окна_списков, teachers_count_is_held_to_its_bounds_and_close_b
 }  // namespace
 }  // namespace korvella
 
-// One application object for all tests, on the offscreen platform; it must go
-// before Qt's own globals do, so it lives in main.
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication приложение(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -14,6 +14,7 @@
 #include "tests/timetable/curriculum_fixture.h"
 #include "timetable/windows/curriculum_input_window.h"
 #include "timetable/windows/curriculum_window.h"
+#include "tests/support/window_robot.h"
 
 namespace korvella {
 namespace {
@@ -120,11 +121,3 @@ TEST_F(Окно_плана, autogeneration_off_disables_the_grid_and_the_clear_b
 }  // namespace
 }  // namespace korvella
 
-// One application object for all tests, on the offscreen platform; it must go
-// before Qt's own globals do, so it lives in main.
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication приложение(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

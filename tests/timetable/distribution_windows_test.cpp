@@ -14,23 +14,12 @@
 #include "timetable/windows/competence_window.h"
 #include "timetable/windows/distribution_window.h"
 #include "timetable/windows/pick_list_window.h"
+#include "tests/support/window_robot.h"
 
 namespace korvella {
 namespace {
 
-QApplication& Приложение() {
-  static int argc = 1;
-  static char имя[] = "distribution_windows_test";
-  static char* argv[] = {имя, nullptr};
-  static QApplication приложение(argc, argv);
-  return приложение;
-}
-
-// Runs the window's modal turn; `сценарий` acts inside the modal loop and must close it.
-void Модально(Окно_шага& окно, std::function<void()> сценарий) {
-  QTimer::singleShot(0, &окно, std::move(сценарий));
-  окно.Показать_модально();
-}
+using test::Модально;
 
 // What the user does in a pick list once it is open.
 void В_списке(Окно_списка_выбора* список, std::function<void()> действие) {
@@ -52,7 +41,6 @@ struct Школа_окна {
   Оболочка оболочка;
   Среда среда{*з, диалоги, оболочка};
   Школа_окна() {
-    Приложение();
     Флаг_пропуска_компетентности = false;
     тест::План(*з, 1, 1, 4);
     тест::План(*з, 1, 2, 3);

@@ -13,30 +13,15 @@
 #include "fixture_school.h"
 #include "timetable/windows/first_lesson_bans_window.h"
 #include "timetable/windows/main_timetable_window.h"
+#include "tests/support/window_robot.h"
 
 namespace korvella {
 namespace {
 
-QApplication& Приложение() {
-  static int argc = 1;
-  static char имя[] = "timetable_windows_test";
-  static char* argv[] = {имя, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Never destroyed: at exit it would outlive the Qt statics it depends on.
-  static QApplication* приложение = new QApplication(argc, argv);
-  return *приложение;
-}
+using test::Модально;
 
-// Runs the window's modal turn; `сценарий` acts inside the modal loop and must close it.
-void Модально(Окно_шага& окно, std::function<void()> сценарий) {
-  QTimer::singleShot(0, &окно, std::move(сценарий));
-  окно.Показать_модально();
-}
-
-// Lets the event loop run until the condition holds.
-void Ждать(const std::function<bool()>& условие) {
-  while (!условие()) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
+// Lets the event loop run until the condition holds; a hang fails the test.
+void Ждать(const std::function<bool()>& условие) { ASSERT_TRUE(test::Дождаться(условие)); }
 
 std::string Текст(QLabel* надпись) { return надпись->text().toStdString(); }
 
@@ -47,7 +32,6 @@ struct Среда_окна {
   Среда среда;
   explicit Среда_окна(std::unique_ptr<тип_Главная_запись> запись)
       : з(std::move(запись)), среда{*з, диалоги, оболочка} {
-    Приложение();
     з->Последняя_показанная_форма = 28;
   }
 };

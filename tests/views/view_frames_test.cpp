@@ -18,6 +18,7 @@
 #include "views/windows/search_dialog.h"
 #include "views/windows/teacher_tab_frame.h"
 #include "views/windows/timetable_grid_view.h"
+#include "tests/support/window_robot.h"
 
 namespace korvella {
 namespace {
@@ -182,10 +183,3 @@ TEST(Фрейм_преподавателей, кнопки_и_цвета_пос�
 }  // namespace
 }  // namespace korvella
 
-int main(int argc, char** argv) {
-  // Test discovery runs the program at build time, without the test's environment.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication приложение(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -15,7 +15,7 @@
 #include "shell/windows/dialog_windows.h"
 #include "shell/windows/exception_reporter.h"
 #include "shell/windows/window_dialogs.h"
-#include "window_robot.h"
+#include "tests/support/window_robot.h"
 
 namespace korvella {
 namespace {

@@ -22,7 +22,7 @@
 #include "shell/windows/calculation_window.h"
 #include "shell/windows/return_to_step_window.h"
 #include "shell/windows/step_windows.h"
-#include "window_robot.h"
+#include "tests/support/window_robot.h"
 
 namespace korvella {
 namespace {

@@ -17,7 +17,7 @@
 #include "shell/step_table.h"
 #include "shell/windows/calculation_window.h"
 #include "shell/windows/exception_reporter.h"
-#include "window_robot.h"
+#include "tests/support/window_robot.h"
 
 namespace korvella {
 namespace {

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "shell/windows/step_window.h"
+
 namespace korvella::test {
 
 class Робот : public QObject {
@@ -28,6 +30,9 @@ class Робот : public QObject {
   bool показано_снова_ = false;
   std::function<void(QWidget*, bool)> действие_;
 };
+
+// Shows the step window modally; `сценарий` runs inside its modal loop and must close it.
+void Модально(Окно_шага& окно, std::function<void()> сценарий);
 
 // Runs the event loop until the condition holds (or the time is up); true when it held.
 bool Дождаться(const std::function<bool()>& условие, int миллисекунд = 10000);

@@ -1,4 +1,4 @@
-#include "window_robot.h"
+#include "tests/support/window_robot.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,6 +31,11 @@ namespace korvella::test {
 bool Робот::eventFilter(QObject* объект, QEvent* событие) {
   if (событие->type() == QEvent::Show && объект == прежнее_) показано_снова_ = true;
   return false;
+}
+
+void Модально(Окно_шага& окно, std::function<void()> сценарий) {
+  QTimer::singleShot(0, &окно, std::move(сценарий));
+  окно.Показать_модально();
 }
 
 bool Дождаться(const std::function<bool()>& условие, int миллисекунд) {
