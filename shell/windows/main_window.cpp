@@ -217,8 +217,10 @@ void TГлавная_форма::Стартовая_последовательн
   Обновление_вкладки_классов(среда_);
   Обновить_заголовок_окна();
   Проверка_наличия_файла_журнала_замен();
-  // The window was activated before the data were there: show what was loaded.
+  // The window was activated before the data were there: show what was loaded,
+  // and let the next timer tick lay the grids out for the loaded school.
   При_активации();
+  Сбросить_запомненную_ширину_окна();
 }
 
 void TГлавная_форма::При_смене_вкладки(int вкладка) {

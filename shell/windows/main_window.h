@@ -48,6 +48,7 @@ class TГлавная_форма : public QMainWindow, public Оболочка {
   void При_активации();
   // One tick of the 125 ms timer.
   void Тик_таймера();
+  void Разметить_сетки_при_новой_ширине();
 
   // The actions, as the tool bar, the menu and the short-cuts trigger them.
   void Начать();
