@@ -197,8 +197,11 @@ TEST_F(Папка_документов_теста, файл_пишется_в_д
   const std::string т = Прочитать(Файл());
   ASSERT_FALSE(т.empty());
   EXPECT_EQ(т.rfind("<?xml version=\"1.0\"?>\r\n", 0), 0u);
-  for (std::size_t k = 0; k < т.size(); ++k)
-    if (т[k] == '\n') ASSERT_TRUE(k > 0 && т[k - 1] == '\r') << k;
+  for (std::size_t k = 0; k < т.size(); ++k) {
+    if (т[k] == '\n') {
+      ASSERT_TRUE(k > 0 && т[k - 1] == '\r') << k;
+    }
+  }
   EXPECT_EQ(т.substr(т.size() - 13), "</Workbook>\r\n");
   EXPECT_EQ(тест::Ошибка_XML(т), "");
 }
