@@ -56,10 +56,10 @@ void Решатель_назначений::Привести() {
   std::fill_n(u_.begin(), n_, 0);
   std::fill_n(v_.begin(), m_, 0);
   if (m_ >= n_) {
+    // With v still 0, a row's smallest reduced cost is its largest weight negated.
     for (int i = 0; i < n_; ++i) {
-      std::int64_t минимум = kБесконечность;
-      for (int j = 0; j < m_; ++j) минимум = std::min(минимум, Стоимость(i, j));
-      u_[i] = минимум;
+      const int32* строка = веса_.начало + i * веса_.шаг;
+      u_[i] = -static_cast<std::int64_t>(*std::max_element(строка, строка + m_));
     }
   }
   if (m_ <= n_) {
@@ -74,9 +74,15 @@ void Решатель_назначений::Привести() {
 void Решатель_назначений::Начальное_назначение() {
   std::fill_n(столбец_строки_.begin(), n_, -1);
   std::fill_n(строка_столбца_.begin(), m_, -1);
+  // Without a column reduction v is 0, and a row's zeros are its largest weights.
+  const bool без_столбцов = m_ > n_;
   for (int i = 0; i < n_; ++i) {
+    const int32* строка = веса_.начало + i * веса_.шаг;
+    const std::int64_t наибольший = -u_[i];
     for (int j = 0; j < m_; ++j) {
-      if (строка_столбца_[j] < 0 && Стоимость(i, j) == 0) {
+      const bool ноль = без_столбцов ? строка[j] == наибольший
+                                     : -static_cast<std::int64_t>(строка[j]) == u_[i] + v_[j];
+      if (ноль && строка_столбца_[j] < 0) {
         столбец_строки_[i] = j;
         строка_столбца_[j] = i;
         break;
