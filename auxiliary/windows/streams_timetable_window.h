@@ -11,6 +11,7 @@ class TФорма_расписание_для_потоков : public Окно_�
   TФорма_расписание_для_потоков(Среда& среда, QWidget* родитель = nullptr);
 
  protected:
+  void Построить_дополнительные_элементы(QWidget* область) override;
   std::string Текст_приглашения() const override;
   std::string Текст_неудачи() const override;
   std::string Второй_текст_неудачи() const override;
