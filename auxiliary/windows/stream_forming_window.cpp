@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <array>
 
 #include "auxiliary/streams.h"
+#include "auxiliary/windows/stream_grid.h"
 #include "entry/windows/step_controls.h"
 
 namespace korvella {
@@ -16,7 +18,7 @@ namespace {
 using М = Модель_формирование_потоков;
 
 constexpr int kСтолбцов = 4;
-constexpr int kШирины_столбцов[kСтолбцов] = {36, 210, 80, 80};
+constexpr std::array<int, kСтолбцов> kШирины_столбцов = {36, 210, 80, 80};
 // Where the class dialog opens, from the step window's top left corner.
 constexpr int kСдвиг_выбора_вправо = 443;
 constexpr int kСдвиг_выбора_вверх = 150;
@@ -62,21 +64,9 @@ TФорма_формирование_потоков::TФорма_формиро�
 
 void TФорма_формирование_потоков::Построить_элементы(QWidget* область) {
   auto* столбец = new QVBoxLayout(область);
-  таблица_ = new QTableWidget(область);
-  таблица_->setObjectName(М::kТаблица);
-  таблица_->setColumnCount(kСтолбцов);
-  таблица_->verticalHeader()->hide();
-  таблица_->verticalHeader()->setDefaultSectionSize(22);
-  таблица_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  таблица_->horizontalHeader()->setHighlightSections(false);
+  таблица_ = Сетка_потоков(область, М::kТаблица, kШирины_столбцов);
   таблица_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   таблица_->setSelectionMode(QAbstractItemView::NoSelection);
-  int ширина = 0;
-  for (int с = 0; с < kСтолбцов; ++с) {
-    таблица_->setColumnWidth(с, kШирины_столбцов[с]);
-    ширина += kШирины_столбцов[с];
-  }
-  таблица_->setMinimumWidth(ширина + 24);
   таблица_->setItemDelegate(new Ячейки_потоков(
       таблица_,
       [this](int строка, int с, bool текущая) -> std::optional<std::uint32_t> {
@@ -104,7 +94,9 @@ void TФорма_формирование_потоков::Построить_э�
     Показать_таблицу();
   });
   выбор_класса_ = new TФорма_выбор_класса_для_потока(this);
-  resize(std::max(ширина + 60, fontMetrics().horizontalAdvance(windowTitle()) + 200), 400);
+  resize(
+      std::max(таблица_->minimumWidth() + 36, fontMetrics().horizontalAdvance(windowTitle()) + 200),
+      400);
 }
 
 void TФорма_формирование_потоков::Загрузить_из_модели() {

@@ -1,11 +1,12 @@
 #include "auxiliary/windows/stream_load_window.h"
 
-#include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 
+#include "auxiliary/windows/stream_grid.h"
 #include "entry/windows/step_controls.h"
 
 namespace korvella {
@@ -14,7 +15,7 @@ namespace {
 using М = Модель_формирование_нагрузки_потоков;
 
 constexpr int kСтолбцов = 3;
-constexpr int kШирины_столбцов[kСтолбцов] = {40, 220, 70};
+constexpr std::array<int, kСтолбцов> kШирины_столбцов = {40, 220, 70};
 
 }  // namespace
 
@@ -24,21 +25,9 @@ TФорма_формирование_нагрузки_потоков::TФорм�
 
 void TФорма_формирование_нагрузки_потоков::Построить_элементы(QWidget* область) {
   auto* столбец = new QVBoxLayout(область);
-  таблица_ = new QTableWidget(область);
-  таблица_->setObjectName(М::kТаблица);
-  таблица_->setColumnCount(kСтолбцов);
-  таблица_->verticalHeader()->hide();
-  таблица_->verticalHeader()->setDefaultSectionSize(22);
-  таблица_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  таблица_->horizontalHeader()->setHighlightSections(false);
+  таблица_ = Сетка_потоков(область, М::kТаблица, kШирины_столбцов);
   таблица_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   таблица_->setSelectionMode(QAbstractItemView::SingleSelection);
-  int ширина = 0;
-  for (int с = 0; с < kСтолбцов; ++с) {
-    таблица_->setColumnWidth(с, kШирины_столбцов[с]);
-    ширина += kШирины_столбцов[с];
-  }
-  таблица_->setMinimumWidth(ширина + 24);
   // Keys reach the model cell by cell; the first key on a cell replaces its text.
   new Клавиши_таблицы(таблица_, [this](int строка, int с, char32_t к, bool заменить) {
     if (с != М::kСтолбец_нагрузки) return false;
@@ -50,7 +39,9 @@ void TФорма_формирование_нагрузки_потоков::По�
     return принята;
   });
   столбец->addWidget(таблица_, 1);
-  resize(std::max(ширина + 60, fontMetrics().horizontalAdvance(windowTitle()) + 200), 400);
+  resize(
+      std::max(таблица_->minimumWidth() + 36, fontMetrics().horizontalAdvance(windowTitle()) + 200),
+      400);
 }
 
 void TФорма_формирование_нагрузки_потоков::Загрузить_из_модели() {
