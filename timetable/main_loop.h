@@ -28,6 +28,9 @@ struct Входы_главного_цикла {
   const Таблица_класс_час& запреты_классов;  // nonzero = no main lesson in that hour
   const Вектор_преподавателей& нагрузка_преподавателей;
   const Таблица_час_преподаватель& доступность;
+  // Iterations this run may take, at most Предельное_количество_итераций(K);
+  // 0 = that limit.
+  int предел = 0;
 };
 
 // Where time goes, when a benchmark asks.
@@ -38,7 +41,9 @@ struct Замер_главного_цикла {
 
 // The calculation's links to the program around it.
 struct Управление_расчётом {
-  std::atomic<bool>* стоп = nullptr;                  // polled once an iteration
+  // Polled once an iteration and once a repetition of the preparation; the
+  // calculation clears it when it starts, so a stop pressed at any moment counts.
+  std::atomic<bool>* стоп = nullptr;
   std::atomic<int>* счётчик_итераций = nullptr;
   std::function<void(std::string_view)> сообщение;  // the platform's plain message box
   Замер_главного_цикла* замер = nullptr;
@@ -75,5 +80,12 @@ void Главный_цикл_проверка_параллелепипеда(con
                                            const Управление_расчётом& управление);
 
 int Предельное_количество_итераций(int K);
+
+// Iterations allowed to attempt `попытка` (1..): K² for the first, doubling with
+// each further attempt up to the limit, which attempts 7 and later have whole.
+// A failing attempt of this loop is typically stuck among a few restarts, while
+// a new attempt lays the days off anew and mostly succeeds within a few dozen
+// iterations; short first attempts end such a stall early.
+int Предел_итераций_попытки(int K, int попытка);
 
 }  // namespace korvella

@@ -40,6 +40,9 @@ class Модель_основного_расписания : public Модель
   void Замерять(Замер_главного_цикла* замер) { замер_ = замер; }
 
   static std::string Текст_приглашения();
+  // The first label when the per-class daily test kept refusing the layouts.
+  static std::string Текст_нехватки_класса(const тип_Главная_запись& запись,
+                                           Нехватка_класса нехватка);
 
  protected:
   void Показать_данные() override;
@@ -52,6 +55,7 @@ class Модель_основного_расписания : public Модель
   std::string вторая_надпись_;
   int левый_край_ = 122;
   bool нехватка_ = false;
+  Нехватка_класса класс_без_пар_{};  // with нехватка_: the class test's last refusal
   int расчётов_с_нехваткой_ = 0;
   Замер_главного_цикла* замер_ = nullptr;
   std::unique_ptr<Рабочая_память_достраивания> память_;
