@@ -195,10 +195,18 @@ bool Построить_неделю(Ход_недели& х, Матрица_в�
 int Предельное_количество_итераций(int K) { return 33 * K * K; }
 
 int Предел_итераций_попытки(int K, int попытка) {
-  const int предел = Предельное_количество_итераций(K);
-  long long бюджет = static_cast<long long>(K) * K;
-  for (int a = 1; a < попытка && бюджет < предел; ++a) бюджет *= 2;
-  return static_cast<int>(std::min<long long>(бюджет, предел));
+  // The Luby sequence 1, 1, 2, 1, 1, 2, 4, 1, ...: term i is 2^(k−1) when
+  // i = 2^k − 1, and otherwise repeats the sequence from its start.
+  int i = std::max(попытка, 1);
+  while (true) {
+    int k = 1;
+    while ((1 << k) - 1 < i) ++k;
+    if ((1 << k) - 1 == i) {
+      const long long бюджет = static_cast<long long>(K) * K << (k - 1);
+      return static_cast<int>(std::min<long long>(бюджет, Предельное_количество_итераций(K)));
+    }
+    i -= (1 << (k - 1)) - 1;
+  }
 }
 
 void Главный_цикл_проверка_параллелепипеда(const Входы_главного_цикла& в,

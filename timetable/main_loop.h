@@ -81,11 +81,12 @@ void Главный_цикл_проверка_параллелепипеда(con
 
 int Предельное_количество_итераций(int K);
 
-// Iterations allowed to attempt `попытка` (1..): K² for the first, doubling with
-// each further attempt up to the limit, which attempts 7 and later have whole.
-// A failing attempt of this loop is typically stuck among a few restarts, while
-// a new attempt lays the days off anew and mostly succeeds within a few dozen
-// iterations; short first attempts end such a stall early.
+// Iterations allowed to attempt `попытка` (1..): K² times the attempt's term of
+// the Luby sequence (1, 1, 2, 1, 1, 2, 4, 1, 1, 2, ...), never more than the
+// limit. An attempt that fails is typically stuck circling among a few restarts
+// although its layout has a week, while most attempts that succeed do so within
+// a few dozen iterations: short attempts, now and then a longer one, reach a
+// week sooner than long ones, whatever the spread of the attempts' lengths.
 int Предел_итераций_попытки(int K, int попытка);
 
 }  // namespace korvella

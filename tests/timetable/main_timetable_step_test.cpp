@@ -74,9 +74,9 @@ TEST(Шаг_29, без_решения_66_попыток_и_текст_неуда
   EXPECT_EQ(ш.модель.Рассчитать(), Модель_расчётного_шага::Итог::Неудача);
   EXPECT_FALSE(ш.з->Готово_основное_расписание);
   EXPECT_EQ(Номер_попытки.load(), 66);
-  // Attempts 1–6 may take 9, 18, 36, 72, 144 and 288 iterations, the others
-  // the limit of 297; each fails on the iteration after its allowance.
-  EXPECT_EQ(Счетчик_итераций.load(), 10 + 19 + 37 + 73 + 145 + 289 + 60 * 298);
+  // Attempt a may take 9·luby(a) iterations (the terms of 1..66 add up to 196)
+  // and fails on the iteration after its allowance.
+  EXPECT_EQ(Счетчик_итераций.load(), 9 * 196 + 66);
   EXPECT_EQ(ш.модель.Надпись_на_форме(),
             "Видимо при таких ограничениях решение задачи не существует. Слишком много уже "
             "расставлено занятий. Попробуйте");
@@ -84,7 +84,7 @@ TEST(Шаг_29, без_решения_66_попыток_и_текст_неуда
             "отключить автогенерацию данных и вернуться к предыдущим шагам расчета. Подробности "
             "в руководстве пользователя.");
   EXPECT_EQ(ш.модель.Левый_край_надписи(), 105);
-  EXPECT_EQ(ш.модель.Сводка_расчёта(), "iterations 18453, attempt 66");
+  EXPECT_EQ(ш.модель.Сводка_расчёта(), "iterations 1830, attempt 66");
 }
 
 TEST(Шаг_29, остановка_кончает_весь_расчёт) {
@@ -174,13 +174,13 @@ TEST(Шаг_29, нехватка_пар_класса_называет_класс
 
 // With the teachers in their own order the days-off layout of this school has
 // no week, whatever the draws of the layout; the second attempt lays the days
-// off in a new order and finds one. Attempts that repeated the first layout
-// would fail all 66.
+// off in a new order, and one of the next attempts finds a week. Attempts that
+// kept the teachers' order would fail all 66.
 TEST(Шаг_29, попытка_после_неудачной_раскладывает_выходные_заново) {
   Шаг_29 ш(тест::Школа_из_недели(6, 6, 2, 8, 0.15, 30));
   ш.модель.Активировать();
   EXPECT_EQ(ш.модель.Рассчитать(), Модель_расчётного_шага::Итог::Готово) << ш.модель.Сводка_расчёта();
-  EXPECT_EQ(Номер_попытки.load(), 2);
+  EXPECT_GT(Номер_попытки.load(), 1);
   const auto итог = Проверка_основного_расписания(*ш.з);
   EXPECT_TRUE(итог.Верно()) << итог.нарушения.front();
 }
