@@ -40,9 +40,6 @@ class Модель_основного_расписания : public Модель
   void Замерять(Замер_главного_цикла* замер) { замер_ = замер; }
 
   static std::string Текст_приглашения();
-  // The first label when the per-class daily test kept refusing the layouts.
-  static std::string Текст_нехватки_класса(const тип_Главная_запись& запись,
-                                           Нехватка_класса нехватка);
 
  protected:
   void Показать_данные() override;
