@@ -59,7 +59,9 @@ void Решатель_назначений::Привести() {
     // With v still 0, a row's smallest reduced cost is its largest weight negated.
     for (int i = 0; i < n_; ++i) {
       const int32* строка = веса_.начало + i * веса_.шаг;
-      u_[i] = -static_cast<std::int64_t>(*std::max_element(строка, строка + m_));
+      int32 наибольший = строка[0];  // a plain running maximum vectorises
+      for (int j = 1; j < m_; ++j) наибольший = std::max(наибольший, строка[j]);
+      u_[i] = -static_cast<std::int64_t>(наибольший);
     }
   }
   if (m_ <= n_) {

@@ -62,6 +62,9 @@ struct Память_главного_цикла {
   Матрица_весов_часа Матрица_предметов_расчета{};
   Матрица_весов_часа Ячейки_расчета{};  // the cell behind each weight
   Матрица_весов_часа Корректирующая_матрица{};
+  // For each hour, the pairs that can have a weight in it (class free, teacher
+  // available); bans and availability do not change within a run.
+  std::vector<std::vector<int>> пары_часа;
   Вектор<int32, kМаксимум_классов> назначение{};
   Решатель_назначений решатель{kМаксимум_классов, kМаксимум_преподавателей};
 };
