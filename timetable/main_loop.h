@@ -59,12 +59,16 @@ struct Результат_главного_цикла {
 struct Память_главного_цикла {
   std::vector<int32> накопления;
   Матрица_весов_часа Расчетная_матрица{};
-  Матрица_весов_часа Матрица_предметов_расчета{};
-  Матрица_весов_часа Ячейки_расчета{};  // the cell behind each weight
+  // The cell behind each positive weight; its subject is the lesson's. It stands
+  // for the subject matrix of the weights, which only the assigned pairs read.
+  Матрица_весов_часа Ячейки_расчета{};
   Матрица_весов_часа Корректирующая_матрица{};
   // For each hour, the pairs that can have a weight in it (class free, teacher
-  // available); bans and availability do not change within a run.
+  // available), and their teachers as the assignment routine's columns of each
+  // class; bans and availability do not change within a run.
   std::vector<std::vector<int>> пары_часа;
+  std::vector<std::vector<int>> столбцы_часа;
+  std::vector<std::vector<int>> начала_строк_часа;
   Вектор<int32, kМаксимум_классов> назначение{};
   Решатель_назначений решатель{kМаксимум_классов, kМаксимум_преподавателей};
 };
