@@ -223,7 +223,8 @@ int Предел_итераций_попытки(int K, int попытка) {
     int k = 1;
     while ((1 << k) - 1 < i) ++k;
     if ((1 << k) - 1 == i) {
-      const long long бюджет = static_cast<long long>(K) * K << (k - 1);
+      const long long единица = std::max(K * K / 2, 10 * K);
+      const long long бюджет = единица << (k - 1);
       return static_cast<int>(std::min<long long>(бюджет, Предельное_количество_итераций(K)));
     }
     i -= (1 << (k - 1)) - 1;

@@ -141,11 +141,13 @@ TEST(Главный_цикл, предел_попытки_и_остановка_
     EXPECT_FALSE(прогон.Запустить());
     EXPECT_EQ(прогон.результат.итераций, с.итераций) << с.предел;
   }
-  // K² times the Luby sequence, never beyond the limit.
+  // K²/2, at least 10·K, times the Luby sequence, never beyond the limit.
   const int луби[] = {1, 1, 2, 1, 1, 2, 4, 1, 1, 2, 1, 1, 2, 4, 8, 1};
-  for (int a = 1; a <= 16; ++a) EXPECT_EQ(Предел_итераций_попытки(28, a), 784 * луби[a - 1]) << a;
-  EXPECT_EQ(Предел_итераций_попытки(28, 63), 784 * 32);
-  EXPECT_EQ(Предел_итераций_попытки(2, 127), 132);  // 4 · 64 capped
+  for (int a = 1; a <= 16; ++a) EXPECT_EQ(Предел_итераций_попытки(28, a), 392 * луби[a - 1]) << a;
+  EXPECT_EQ(Предел_итераций_попытки(28, 63), 392 * 32);
+  EXPECT_EQ(Предел_итераций_попытки(10, 1), 100);
+  EXPECT_EQ(Предел_итераций_попытки(5, 3), 100);   // 10·K over K²/2
+  EXPECT_EQ(Предел_итераций_попытки(2, 15), 132);  // 20 · 8 capped
 }
 
 // Both restart rules, seen in the correction matrix after the first iteration
