@@ -25,8 +25,11 @@ void TГлавная_форма::Восстановление() {
   TФорма_восстановление_данных_расписания окно(
       путь,
       [this] {
-        // Loads the restored data file as at start-up; the load also runs the
+        // The window becomes what a start on the restored data would show: the
+        // tabs start enabled and the activation disables them without a main
+        // timetable; the start-up sequence loads the data file, runs the
         // activation updates and lets the next tick lay the grids out.
+        Разрешить_вкладки_расписания(true);
         Стартовая_последовательность();
         Переключить_на_первую_вкладку();
       },

@@ -76,7 +76,7 @@ TФорма_восстановление_данных_расписания::TФ�
   столбец->addLayout(ряд_кнопок);
   connect(кнопка_восстановить_, &QPushButton::clicked, this, [this] { Нажать_восстановить(); });
   connect(кнопка_закрыть_, &QPushButton::clicked, this, [this] { reject(); });
-  setMinimumWidth(600);
+  setMinimumSize(640, 220);
 }
 
 TФорма_восстановление_данных_расписания::~TФорма_восстановление_данных_расписания() = default;
@@ -92,6 +92,8 @@ void TФорма_восстановление_данных_расписания:
   кнопка_восстановить_->setEnabled(true);
   кнопка_восстановить_->setDefault(true);
   кнопка_восстановить_->setFocus();
+  // The wrapped texts need their height before the window is placed.
+  adjustSize();
   QDialog::showEvent(событие);
 }
 
