@@ -1,22 +1,15 @@
 #include "shell/windows/archive_window.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QMetaObject>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QThreadPool>
 #include <QVBoxLayout>
-#include <QWindow>
-
-#include "shell/windows/activity_indicator.h"
 
 namespace korvella {
 namespace fs = std::filesystem;
@@ -32,28 +25,22 @@ QString Текст(const std::string& т) { return QString::fromStdString(т); }
 
 TФорма_архивирование_данных_расписания::TФорма_архивирование_данных_расписания(
     Диалоги& диалоги, QWidget* главное_окно, Поиск_томов поиск_томов)
-    : QDialog(главное_окно), диалоги_(диалоги), поиск_томов_(std::move(поиск_томов)) {
-  setObjectName("Форма_архивирование_данных_расписания");
-  setWindowTitle("Архивирование данных расписания");
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                 Qt::WindowStaysOnTopHint);
-  setModal(true);
+    : Окно_фоновой_задачи({.имя_окна = "Форма_архивирование_данных_расписания",
+                           .заголовок = "Архивирование данных расписания",
+                           .картинка = "Картинка_формы_архивирование_данных.png",
+                           .индикатор = Индикатор_активности::Вид::Сектор,
+                           .размер_индикатора = 64,
+                           .кнопка_действия = "Архивировать данные",
+                           .имя_кнопки_действия = "Кнопка_архивировать_данные"},
+                          главное_окно),
+      диалоги_(диалоги),
+      поиск_томов_(std::move(поиск_томов)) {
   Построить();
   connect(this, &QDialog::finished, this, [this] { Очистить_группы(); });
 }
 
-TФорма_архивирование_данных_расписания::~TФорма_архивирование_данных_расписания() = default;
-
 void TФорма_архивирование_данных_расписания::Построить() {
-  auto* ряд = new QHBoxLayout(this);
-  картинка_ = new QLabel(this);
-  картинка_->setObjectName("Картинка_формы_архивирование_данных");
-  картинка_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-  ряд->addWidget(картинка_);
-  auto* столбец = new QVBoxLayout;
-  ряд->addLayout(столбец, 1);
-
+  QVBoxLayout* столбец = Содержимое();
   кнопки_томов_ = new QButtonGroup(this);
   группа_установленных_ = new QGroupBox("Выбирите любой логический диск для архивирования", this);
   группа_установленных_->setObjectName("Радиогруппа_установленных_дисков");
@@ -84,43 +71,23 @@ void TФорма_архивирование_данных_расписания::�
   надпись_полного_имени_->setObjectName("Надпись_полное_имя_сохраняемого_файла");
   надпись_полного_имени_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   столбец->addWidget(надпись_полного_имени_);
-  столбец->addStretch(1);
-
-  auto* ряд_кнопок = new QHBoxLayout;
-  индикатор_ = new Индикатор_активности(Индикатор_активности::Вид::Сектор, 64, this);
-  индикатор_->setObjectName("Индикатор_активности");
-  индикатор_->hide();
-  кнопка_архивировать_ = new QPushButton("Архивировать данные", this);
-  кнопка_архивировать_->setObjectName("Кнопка_архивировать_данные");
-  кнопка_закрыть_ = new QPushButton("Закрыть", this);
-  кнопка_закрыть_->setObjectName("Кнопка_закрыть");
-  ряд_кнопок->addWidget(индикатор_);
-  ряд_кнопок->addStretch(1);
-  ряд_кнопок->addWidget(кнопка_архивировать_, 0, Qt::AlignBottom);
-  ряд_кнопок->addWidget(кнопка_закрыть_, 0, Qt::AlignBottom);
-  столбец->addLayout(ряд_кнопок);
-  connect(кнопка_архивировать_, &QPushButton::clicked, this, [this] { Нажать_архивировать(); });
-  connect(кнопка_закрыть_, &QPushButton::clicked, this, [this] { reject(); });
-  // The busy indicator keeps its room, so that the window does not jump.
-  QSizePolicy место = индикатор_->sizePolicy();
-  место.setRetainSizeWhenHidden(true);
-  индикатор_->setSizePolicy(место);
+  connect(Кнопка_действия(), &QPushButton::clicked, this, [this] { Нажать_архивировать(); });
   setMinimumWidth(640);
 }
 
 void TФорма_архивирование_данных_расписания::showEvent(QShowEvent* событие) {
-  картинка_->setPixmap(QPixmap(":/images/Картинка_формы_архивирование_данных.png"));
+  Загрузить_картинку();
   группа_установленных_->setEnabled(true);
   группа_съемных_->setEnabled(true);
-  кнопка_архивировать_->setEnabled(false);
-  кнопка_закрыть_->setEnabled(true);
+  Кнопка_действия()->setEnabled(false);
+  Кнопка_закрыть()->setEnabled(true);
   надпись_диска_->clear();
   надпись_папки_->clear();
   надпись_полного_имени_->clear();
   поле_папки_->hide();
   поле_папки_->setEnabled(true);
   Заполнить_группы();
-  кнопка_закрыть_->setFocus();
+  Кнопка_закрыть()->setFocus();
   QDialog::showEvent(событие);
 }
 
@@ -160,8 +127,8 @@ void TФорма_архивирование_данных_расписания::�
   группа_установленных_->setEnabled(false);
   группа_съемных_->setEnabled(false);
   выбранный_том_ = том.корень;
-  кнопка_архивировать_->setEnabled(true);
-  кнопка_архивировать_->setDefault(true);
+  Кнопка_действия()->setEnabled(true);
+  Кнопка_действия()->setDefault(true);
   надпись_диска_->setText("Диск выбранный для архивирования: " +
                           Текст(Путь_для_показа(том.корень)));
   надпись_папки_->setText("Папка в выбранном диске:");
@@ -170,7 +137,7 @@ void TФорма_архивирование_данных_расписания::�
 }
 
 void TФорма_архивирование_данных_расписания::Нажать_архивировать() {
-  if (идет_архивирование_ || !кнопка_архивировать_->isEnabled()) return;
+  if (Задача_идёт() || !Кнопка_действия()->isEnabled()) return;
   const std::string имя = поле_папки_->text().toStdString();
   if (const auto препятствие = Проверка_перед_архивированием(выбранный_том_, имя)) {
     switch (*препятствие) {
@@ -184,7 +151,7 @@ void TФорма_архивирование_данных_расписания::�
         return;
       case Препятствие_архивированию::Нет_папки_программы:
         надпись_диска_->setText(Текст(Текст_нет_папки_программы()));
-        кнопка_архивировать_->setEnabled(false);
+        Кнопка_действия()->setEnabled(false);
         return;
     }
   }
@@ -192,45 +159,19 @@ void TФорма_архивирование_данных_расписания::�
   std::error_code ошибка;
   if (fs::exists(путь, ошибка) && !диалоги_.Вопрос(Вопрос_о_замене_архива(путь))) return;
 
-  Занятое_состояние(true);
   надпись_диска_->setText("Идет архивирование данных. Дождитель успешного завершения операции ...");
-  QThreadPool::globalInstance()->start([this, путь, имя] {
-    Результат_архивирования результат{Итог_архивирования::Архив_не_записан, {}};
-    std::exception_ptr сбой;
-    try {
-      результат = Архивирование_данных(путь);
-    } catch (...) {
-      сбой = std::current_exception();
-    }
-    QMetaObject::invokeMethod(
-        this,
-        [this, результат, путь, имя, сбой] {
-          if (сбой) std::rethrow_exception(сбой);
-          Завершить(результат, путь, имя);
-        },
-        Qt::QueuedConnection);
-  });
-}
-
-void TФорма_архивирование_данных_расписания::Занятое_состояние(bool занято) {
-  идет_архивирование_ = занято;
-  индикатор_->setVisible(занято);
-  if (занято) {
-    индикатор_->Запустить();
-  } else {
-    индикатор_->Остановить();
-  }
-  if (QWindow* окно = windowHandle()) окно->setFlag(Qt::WindowCloseButtonHint, !занято);
-  кнопка_архивировать_->setEnabled(!занято);
-  кнопка_закрыть_->setEnabled(!занято);
+  Выполнить<Результат_архивирования>(
+      [путь] { return Архивирование_данных(путь); },
+      [this, путь, имя](const Результат_архивирования& р) { Завершить(р, путь, имя); });
 }
 
 void TФорма_архивирование_данных_расписания::Завершить(const Результат_архивирования& результат,
                                                        const fs::path& путь,
                                                        const std::string& имя_папки) {
-  Занятое_состояние(false);
   if (результат.итог == Итог_архивирования::Папка_не_создана) {
     // The user may correct the name and try again.
+    Кнопка_действия()->setEnabled(true);
+    Кнопка_действия()->setDefault(true);
     надпись_диска_->setText("Диск выбранный для архивирования: " +
                             Текст(Путь_для_показа(выбранный_том_)));
     поле_папки_->setFocus();
@@ -240,10 +181,7 @@ void TФорма_архивирование_данных_расписания::�
     return;
   }
   // One archive per opening of the window.
-  кнопка_архивировать_->setEnabled(false);
   поле_папки_->setEnabled(false);
-  кнопка_закрыть_->setDefault(true);
-  кнопка_закрыть_->setFocus();
   if (результат.итог == Итог_архивирования::Готово) {
     надпись_диска_->setText(Текст(std::string(kАрхивирование_прошло_успешно)));
     надпись_полного_имени_->setText(Текст(Текст_полного_имени_архива(путь)));
@@ -251,19 +189,6 @@ void TФорма_архивирование_данных_расписания::�
     надпись_диска_->setText(Текст(std::string(kДанные_не_архивированы)));
     надпись_полного_имени_->setText(Текст(Текст_запрета_архивирования()));
   }
-}
-
-void TФорма_архивирование_данных_расписания::reject() {
-  if (идет_архивирование_) return;
-  QDialog::reject();
-}
-
-void TФорма_архивирование_данных_расписания::closeEvent(QCloseEvent* событие) {
-  if (идет_архивирование_) {
-    событие->ignore();
-    return;
-  }
-  QDialog::closeEvent(событие);
 }
 
 }  // namespace korvella

@@ -4,8 +4,6 @@
 // the window. The window refuses to close while the archive is being written.
 #pragma once
 
-#include <QDialog>
-#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <vector>
@@ -13,6 +11,7 @@
 #include "core/archive.h"
 #include "core/dialogs.h"
 #include "core/volumes.h"
+#include "shell/windows/background_task_window.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -23,17 +22,14 @@ class QRadioButton;
 
 namespace korvella {
 
-class Индикатор_активности;
-
-class TФорма_архивирование_данных_расписания : public QDialog {
+class TФорма_архивирование_данных_расписания : public Окно_фоновой_задачи {
  public:
   using Поиск_томов = std::function<std::vector<Том>()>;
 
   TФорма_архивирование_данных_расписания(Диалоги& диалоги, QWidget* главное_окно = nullptr,
                                          Поиск_томов поиск_томов = Список_томов);
-  ~TФорма_архивирование_данных_расписания() override;
 
-  bool Идет_архивирование() const { return идет_архивирование_; }
+  bool Идет_архивирование() const { return Задача_идёт(); }
   void Нажать_архивировать();
 
   QGroupBox* Радиогруппа_установленных_дисков() const { return группа_установленных_; }
@@ -44,22 +40,16 @@ class TФорма_архивирование_данных_расписания :
   QLabel* Надпись_папка_в_выбранном_диске() const { return надпись_папки_; }
   QLineEdit* Поле_ввода_имени_папки() const { return поле_папки_; }
   QLabel* Надпись_полное_имя_сохраняемого_файла() const { return надпись_полного_имени_; }
-  QPushButton* Кнопка_архивировать_данные() const { return кнопка_архивировать_; }
-  QPushButton* Кнопка_закрыть() const { return кнопка_закрыть_; }
-  Индикатор_активности* Индикатор() const { return индикатор_; }
-
-  void reject() override;
+  QPushButton* Кнопка_архивировать_данные() const { return Кнопка_действия(); }
 
  protected:
   void showEvent(QShowEvent* событие) override;
-  void closeEvent(QCloseEvent* событие) override;
 
  private:
   void Построить();
   void Заполнить_группы();
   void Очистить_группы();
   void При_выборе_тома(const Том& том);
-  void Занятое_состояние(bool занято);
   void Завершить(const Результат_архивирования& результат, const std::filesystem::path& путь,
                  const std::string& имя_папки);
 
@@ -67,19 +57,14 @@ class TФорма_архивирование_данных_расписания :
   Поиск_томов поиск_томов_;
   std::vector<Том> тома_;
   std::filesystem::path выбранный_том_;
-  std::atomic<bool> идет_архивирование_{false};
 
   QGroupBox* группа_установленных_ = nullptr;
   QGroupBox* группа_съемных_ = nullptr;
   QButtonGroup* кнопки_томов_ = nullptr;
-  QLabel* картинка_ = nullptr;
   QLabel* надпись_диска_ = nullptr;
   QLabel* надпись_папки_ = nullptr;
   QLineEdit* поле_папки_ = nullptr;
   QLabel* надпись_полного_имени_ = nullptr;
-  Индикатор_активности* индикатор_ = nullptr;
-  QPushButton* кнопка_архивировать_ = nullptr;
-  QPushButton* кнопка_закрыть_ = nullptr;
 };
 
 }  // namespace korvella
