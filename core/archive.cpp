@@ -319,7 +319,8 @@ fs::path Извлечь_рядом(const fs::path& путь_архива, const 
 fs::path Свободное_имя(const fs::path& основа) {
   for (int n = 1;; ++n) {
     fs::path имя = основа;
-    имя += "_" + std::to_string(n);
+    имя += "_";
+    имя += std::to_string(n);
     if (!Существует(имя)) return имя;
   }
 }
