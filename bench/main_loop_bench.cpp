@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/program_steps.h"
 #include "cli/chain_runner.h"
 #include "core/data_files.h"
 #include "core/random.h"
@@ -21,7 +22,7 @@ constexpr int kЗадач = 20;
 
 // The record as step 29 finds it: the chain run with autogeneration up to step 28.
 std::unique_ptr<тип_Главная_запись> Задача_до_шага_29(int классов, const char* режим, int зерно) {
-  static const Реестр_шагов реестр = cli::Реестр_всех_шагов();
+  static const Реестр_шагов реестр = Реестр_всех_шагов();
   static const bool папка = [] {
     const auto путь = std::filesystem::temp_directory_path() / "korvella_main_loop_bench";
     std::filesystem::create_directories(путь);
@@ -37,8 +38,8 @@ std::unique_ptr<тип_Главная_запись> Задача_до_шага_2
   Среда среда{*з, диалоги, оболочка};
   cli::Параметры п;
   п.команда = "new";
-  п.классы = классов;
-  п.режим = режим;
+  п.опции["--classes"] = std::to_string(классов);
+  п.опции["--mode"] = режим;
   Установить_главное_зерно(зерно);
   Начать_новую_задачу(среда, [&](int номер) {
     if (номер == 29) {

@@ -272,7 +272,7 @@ void Извлечь(zip_t* архив, const Элемент_архива& эле
 // The checks the start-up load makes: a whole record with possible content.
 void Проверить_файл_данных(const fs::path& файл) {
   auto образ = std::make_unique<тип_Главная_запись>();
-  if (!Прочитать_начало_файла(файл, образ.get(), sizeof *образ)) {
+  if (Прочитать_начало_файла(файл, образ.get(), sizeof *образ) != Итог_чтения::Прочитан) {
     throw std::runtime_error("файл данных короче записи");
   }
   if (!Содержимое_главной_записи_допустимо(*образ)) {

@@ -4,16 +4,18 @@
 #include <QPalette>
 #include <QTimer>
 
+#include "shell/windows/exception_reporter.h"
+
 namespace korvella {
 
 Индикатор_активности::Индикатор_активности(Вид вид, int размер, QWidget* родитель)
     : QWidget(родитель), вид_(вид), таймер_(new QTimer(this)) {
   setFixedSize(размер, размер);
   таймер_->setInterval(40);
-  connect(таймер_, &QTimer::timeout, this, [this] {
-    угол_ = (угол_ + 360 - 12) % 360;
-    update();
-  });
+  connect(таймер_, &QTimer::timeout, this, Обработчик([this] {
+            угол_ = (угол_ + 360 - 12) % 360;
+            update();
+          }));
 }
 
 void Индикатор_активности::Запустить() { таймер_->start(); }
@@ -21,6 +23,10 @@ void Индикатор_активности::Остановить() { тайм�
 bool Индикатор_активности::Вращается() const { return таймер_->isActive(); }
 
 void Индикатор_активности::paintEvent(QPaintEvent*) {
+  Обработать_событие([&] { Нарисовать(); });
+}
+
+void Индикатор_активности::Нарисовать() {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QColor цвет = palette().color(QPalette::Highlight);

@@ -22,6 +22,8 @@ class Индикатор_активности : public QWidget {
   void paintEvent(QPaintEvent* событие) override;
 
  private:
+  void Нарисовать();
+
   Вид вид_;
   QTimer* таймер_;
   int угол_ = 90;

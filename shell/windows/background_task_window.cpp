@@ -40,7 +40,7 @@ namespace korvella {
   кнопка_действия_->setObjectName(вид.имя_кнопки_действия);
   кнопка_закрыть_ = new QPushButton("Закрыть", this);
   кнопка_закрыть_->setObjectName("Кнопка_закрыть");
-  connect(кнопка_закрыть_, &QPushButton::clicked, this, [this] { reject(); });
+  connect(кнопка_закрыть_, &QPushButton::clicked, this, Обработчик([this] { reject(); }));
   auto* кнопки = new QHBoxLayout;
   кнопки->addWidget(индикатор_);
   кнопки->addStretch(1);
@@ -77,11 +77,13 @@ void Окно_фоновой_задачи::reject() {
 }
 
 void Окно_фоновой_задачи::closeEvent(QCloseEvent* событие) {
-  if (идёт_) {
-    событие->ignore();
-    return;
-  }
-  QDialog::closeEvent(событие);
+  Обработать_событие([&] {
+    if (идёт_) {
+      событие->ignore();
+      return;
+    }
+    QDialog::closeEvent(событие);
+  });
 }
 
 }  // namespace korvella

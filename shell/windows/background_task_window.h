@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "shell/windows/activity_indicator.h"
+#include "shell/windows/exception_reporter.h"
 
 class QLabel;
 class QPushButton;
@@ -64,14 +65,12 @@ class Окно_фоновой_задачи : public QDialog {
       } catch (...) {
         сбой = std::current_exception();
       }
-      QMetaObject::invokeMethod(
-          this,
-          [this, результат, сбой, по_окончании] {
-            Занятое_состояние(false);
-            if (сбой) std::rethrow_exception(сбой);
-            по_окончании(результат);
-          },
-          Qt::QueuedConnection);
+      QMetaObject::invokeMethod(this, Обработчик([this, результат, сбой, по_окончании] {
+                                  Занятое_состояние(false);
+                                  if (сбой) std::rethrow_exception(сбой);
+                                  по_окончании(результат);
+                                }),
+                                Qt::QueuedConnection);
     });
   }
 

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/windows/exception_reporter.h"
+
 namespace korvella {
 namespace {
 
@@ -43,11 +45,17 @@ TФорма_восстановление_данных_расписания::TФ�
   полное_имя_->setWordWrap(true);
   Содержимое()->addWidget(предупреждение_);
   Содержимое()->addWidget(полное_имя_);
-  connect(Кнопка_действия(), &QPushButton::clicked, this, [this] { Нажать_восстановить(); });
+  connect(Кнопка_действия(), &QPushButton::clicked, this,
+          Обработчик([this] { Нажать_восстановить(); }));
   setMinimumSize(640, 220);
 }
 
 void TФорма_восстановление_данных_расписания::showEvent(QShowEvent* событие) {
+  Обработать_событие([&] { При_показе(); });
+  QDialog::showEvent(событие);
+}
+
+void TФорма_восстановление_данных_расписания::При_показе() {
   Загрузить_картинку();
   полное_имя_->setText("Полное имя выбранного архивного файла для восстановления данных: " +
                        Текст(Путь_для_показа(путь_архивного_файла_)));
@@ -58,7 +66,6 @@ void TФорма_восстановление_данных_расписания:
   Кнопка_действия()->setFocus();
   // The wrapped texts need their height before the window is placed.
   adjustSize();
-  QDialog::showEvent(событие);
 }
 
 void TФорма_восстановление_данных_расписания::Нажать_восстановить() {

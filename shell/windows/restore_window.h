@@ -38,6 +38,7 @@ class TФорма_восстановление_данных_расписания
   void showEvent(QShowEvent* событие) override;
 
  private:
+  void При_показе();
   void Завершить(const Результат_восстановления& результат);
 
   std::filesystem::path путь_архивного_файла_;
