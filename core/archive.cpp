@@ -366,6 +366,8 @@ std::optional<Препятствие_архивированию> Проверк�
   fs::create_directories(путь_архива.parent_path(), о);
   if (о) return {Итог_архивирования::Папка_не_создана, о.message()};
   try {
+    // Only an archive a restore accepts is worth writing.
+    Проверить_файл_данных(Папка_программы() / kФайлы_папки_программы[0]);
     const std::vector<std::uint8_t> байты = Собрать_архив(Папка_программы());
     Записать_файл_надёжно(путь_архива, байты.data(), байты.size());
   } catch (const std::exception& сбой) {

@@ -45,7 +45,8 @@ struct Результат_архивирования {
 };
 
 // Creates the archive's folder if it is missing and writes the archive of the
-// program folder; an archive already there is replaced (ask before calling).
+// program folder; an archive already there is replaced (ask before calling). A
+// data file that the start-up checks would refuse is not archived.
 // Never throws: every failure is in the result, and an earlier archive stays
 // as it was.
 Результат_архивирования Архивирование_данных(const std::filesystem::path& путь_архива);
