@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 using namespace korvella;
 
 fs::path Подготовить(bool шум) {
-  const fs::path корень = fs::temp_directory_path() / ("korvella_archive_bench_" + std::to_string(::getpid()));
+  const fs::path корень =
+      fs::temp_directory_path() / ("korvella_archive_bench_" + std::to_string(::getpid()));
   fs::remove_all(корень);
   Установить_рабочий_каталог((корень / "work").string());
   fs::create_directories(Папка_программы());
@@ -46,7 +47,8 @@ void Архивирование(benchmark::State& state) {
   const fs::path корень = Подготовить(state.range(0) != 0);
   const fs::path архив = Путь_архива(корень / "volume", "");
   for (auto _ : state) {
-    if (Архивирование_данных(архив).итог != Итог_архивирования::Готово) state.SkipWithError("failed");
+    if (Архивирование_данных(архив).итог != Итог_архивирования::Готово)
+      state.SkipWithError("failed");
   }
   state.counters["zip_bytes"] = static_cast<double>(fs::file_size(архив));
   fs::remove_all(корень);

@@ -188,7 +188,8 @@ void Проверить_вид_элемента(zip_t* архив, zip_uint64_t 
   if (система == ZIP_OPSYS_UNIX && тип != 0 && тип != kОбычный_файл) {
     throw std::runtime_error("элемент не обычный файл (ссылка или папка): " + имя);
   }
-  if (система == ZIP_OPSYS_DOS && (атрибуты & kПапка_DOS)) throw std::runtime_error("элемент-папка: " + имя);
+  if (система == ZIP_OPSYS_DOS && (атрибуты & kПапка_DOS))
+    throw std::runtime_error("элемент-папка: " + имя);
 }
 
 std::vector<Элемент_архива> Проверить_элементы(zip_t* архив) {
@@ -201,7 +202,8 @@ std::vector<Элемент_архива> Проверить_элементы(zip
     if (!сырое) throw std::runtime_error("не читается имя элемента архива");
     const std::string имя = Имя_файла_элемента(сырое);
     Проверить_вид_элемента(архив, номер, сырое);
-    if (!имена.insert(имя).second) throw std::runtime_error(std::string("файл дважды в архиве: ") + имя);
+    if (!имена.insert(имя).second)
+      throw std::runtime_error(std::string("файл дважды в архиве: ") + имя);
 
     zip_stat_t сведения;
     if (zip_stat_index(архив, номер, 0, &сведения) < 0 || !(сведения.valid & ZIP_STAT_SIZE)) {
@@ -215,7 +217,8 @@ std::vector<Элемент_архива> Проверить_элементы(zip
         !zip_compression_method_supported(сведения.comp_method, 0)) {
       throw std::runtime_error(std::string("неизвестный способ сжатия: ") + сырое);
     }
-    if (сведения.size > kНаибольший_файл) throw std::runtime_error(std::string("слишком большой файл: ") + сырое);
+    if (сведения.size > kНаибольший_файл)
+      throw std::runtime_error(std::string("слишком большой файл: ") + сырое);
     std::optional<time_t> время;
     if (сведения.valid & ZIP_STAT_MTIME) время = сведения.mtime;
     элементы.push_back({номер, имя, сведения.size, время});
@@ -230,7 +233,8 @@ std::vector<Элемент_архива> Проверить_элементы(zip
 // date from it). libzip checks the CRC when the last byte is read.
 void Извлечь(zip_t* архив, const Элемент_архива& элемент, const fs::path& куда) {
   zip_file_t* вход = zip_fopen_index(архив, элемент.номер, 0);
-  if (!вход) throw std::runtime_error("не открывается элемент " + элемент.имя + ": " + zip_strerror(архив));
+  if (!вход)
+    throw std::runtime_error("не открывается элемент " + элемент.имя + ": " + zip_strerror(архив));
   const int fd = ::open(куда.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd < 0) {
     const int код = errno;

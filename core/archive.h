@@ -80,7 +80,8 @@ std::string Вопрос_о_замене_архива(const std::filesystem::pat
 inline constexpr std::string_view kАрхивирование_прошло_успешно =
     "Архивирование расписания прошло успешно.";
 std::string Текст_полного_имени_архива(const std::filesystem::path& путь_архива);
-inline constexpr std::string_view kДанные_не_архивированы = "Данные не архивированы (не сохранены).";
+inline constexpr std::string_view kДанные_не_архивированы =
+    "Данные не архивированы (не сохранены).";
 // Three lines.
 std::string Текст_запрета_архивирования();
 

@@ -13,17 +13,17 @@ namespace {
 // File systems of the kernel, of memory and of the network: no place for an
 // archive that should outlive the machine.
 const std::set<std::string_view> kНе_тома = {
-    "proc",    "sysfs",     "devtmpfs",   "devpts",     "tmpfs",       "ramfs",
-    "cgroup",  "cgroup2",   "securityfs", "debugfs",    "tracefs",     "pstore",
-    "bpf",     "mqueue",    "hugetlbfs",  "configfs",   "fusectl",     "binfmt_misc",
-    "autofs",  "efivarfs",  "rpc_pipefs", "nsfs",       "squashfs",    "overlay",
-    "nfs",     "nfs4",      "cifs",       "smb3",       "smbfs",       "9p",
-    "fuse",    "selinuxfs", "fuse.sshfs", "fuse.portal", "fuse.gvfsd-fuse",
+    "proc",   "sysfs",     "devtmpfs",   "devpts",      "tmpfs",           "ramfs",
+    "cgroup", "cgroup2",   "securityfs", "debugfs",     "tracefs",         "pstore",
+    "bpf",    "mqueue",    "hugetlbfs",  "configfs",    "fusectl",         "binfmt_misc",
+    "autofs", "efivarfs",  "rpc_pipefs", "nsfs",        "squashfs",        "overlay",
+    "nfs",    "nfs4",      "cifs",       "smb3",        "smbfs",           "9p",
+    "fuse",   "selinuxfs", "fuse.sshfs", "fuse.portal", "fuse.gvfsd-fuse",
 };
 
 // System folders whose mounts are not the user's volumes.
-constexpr std::string_view kСистемные_папки[] = {"/proc", "/sys", "/dev", "/run",
-                                                  "/boot", "/snap", "/var/lib/docker"};
+constexpr std::string_view kСистемные_папки[] = {"/proc", "/sys",  "/dev",           "/run",
+                                                 "/boot", "/snap", "/var/lib/docker"};
 
 bool Под_папкой(std::string_view путь, std::string_view папка) {
   return путь.size() > папка.size() && путь.substr(0, папка.size()) == папка &&

@@ -15,8 +15,7 @@ namespace korvella {
   setObjectName(вид.имя_окна);
   setWindowTitle(вид.заголовок);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                 Qt::WindowStaysOnTopHint);
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
   setModal(true);
 
   auto* ряд = new QHBoxLayout(this);

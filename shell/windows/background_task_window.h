@@ -56,22 +56,22 @@ class Окно_фоновой_задачи : public QDialog {
   void Выполнить(std::function<Результат()> работа,
                  std::function<void(const Результат&)> по_окончании) {
     Занятое_состояние(true);
-    QThreadPool::globalInstance()->start([this, работа = std::move(работа),
-                                          по_окончании = std::move(по_окончании)] {
-      Результат результат{};
-      std::exception_ptr сбой;
-      try {
-        результат = работа();
-      } catch (...) {
-        сбой = std::current_exception();
-      }
-      QMetaObject::invokeMethod(this, Обработчик([this, результат, сбой, по_окончании] {
-                                  Занятое_состояние(false);
-                                  if (сбой) std::rethrow_exception(сбой);
-                                  по_окончании(результат);
-                                }),
-                                Qt::QueuedConnection);
-    });
+    QThreadPool::globalInstance()->start(
+        [this, работа = std::move(работа), по_окончании = std::move(по_окончании)] {
+          Результат результат{};
+          std::exception_ptr сбой;
+          try {
+            результат = работа();
+          } catch (...) {
+            сбой = std::current_exception();
+          }
+          QMetaObject::invokeMethod(this, Обработчик([this, результат, сбой, по_окончании] {
+                                      Занятое_состояние(false);
+                                      if (сбой) std::rethrow_exception(сбой);
+                                      по_окончании(результат);
+                                    }),
+                                    Qt::QueuedConnection);
+        });
   }
 
   void closeEvent(QCloseEvent* событие) override;

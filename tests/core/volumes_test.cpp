@@ -26,8 +26,12 @@ TEST(Тома, из_таблицы_монтирования) {
       "40 28 0:43 / /snap/core/1 ro - squashfs /dev/loop0 ro\n"
       "garbage line\n";
   const std::vector<Том> ожидаемые = {
-      {"/", false},           {"/home", false},           {"/home/anna", false},
-      {"/mnt/windows", false}, {"/media/anna/My Stick", true}, {"/media/ram", true},
+      {"/", false},
+      {"/home", false},
+      {"/home/anna", false},
+      {"/mnt/windows", false},
+      {"/media/anna/My Stick", true},
+      {"/media/ram", true},
       {"/run/media/anna/BACKUP", true},
   };
   EXPECT_EQ(Тома_из_таблицы_монтирования(таблица, "/home/anna/"), ожидаемые);

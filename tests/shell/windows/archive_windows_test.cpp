@@ -65,7 +65,8 @@ class Окна_архива : public ::testing::Test {
     bool нажато = false;
     Робот робот([&](QWidget* w, bool) {
       if (auto* сообщение = qobject_cast<QMessageBox*>(w)) {
-        сообщения.push_back({сообщение->windowTitle().toStdString(), сообщение->text().toStdString()});
+        сообщения.push_back(
+            {сообщение->windowTitle().toStdString(), сообщение->text().toStdString()});
         сообщение->accept();
         return;
       }
@@ -222,8 +223,9 @@ class Меню_архива : public Окна_архива {
   }
 
   // Chooses `путь` in the open-file dialog and presses "Восстановить данные".
-  void Восстановить(const fs::path& путь,
-                    const std::function<void(TФорма_восстановление_данных_расписания&)>& проверить) {
+  void Восстановить(
+      const fs::path& путь,
+      const std::function<void(TФорма_восстановление_данных_расписания&)>& проверить) {
     окно->Установить_выбор_архива([&] { return QString::fromStdString(путь.string()); });
     bool нажато = false;
     Робот робот([&](QWidget* w, bool) {
@@ -232,9 +234,9 @@ class Меню_архива : public Окна_архива {
       if (!нажато) {
         нажато = true;
         EXPECT_EQ(Текст(форма->Надпись_предупреждение()), Предупреждение_о_восстановлении());
-        EXPECT_EQ(Текст(форма->Надпись_полное_имя_архивного_файла()),
-                  "Полное имя выбранного архивного файла для восстановления данных: " +
-                      путь.string());
+        EXPECT_EQ(
+            Текст(форма->Надпись_полное_имя_архивного_файла()),
+            "Полное имя выбранного архивного файла для восстановления данных: " + путь.string());
         форма->Кнопка_восстановить_данные()->click();
         return;
       }
