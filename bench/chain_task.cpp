@@ -1,7 +1,9 @@
 #include "bench/chain_task.h"
 
 #include <filesystem>
+#include <string>
 
+#include "app/program_steps.h"
 #include "cli/chain_runner.h"
 #include "core/data_files.h"
 #include "core/random.h"
@@ -11,7 +13,7 @@ namespace korvella::bench {
 void Цепочка_командной_строки(тип_Главная_запись& з, int классов, const char* режим,
                               std::uint64_t зерно,
                               const std::function<void(Модель_расчётного_шага&)>& шаг_29) {
-  static const Реестр_шагов реестр = cli::Реестр_всех_шагов();
+  static const Реестр_шагов реестр = Реестр_всех_шагов();
   static const bool папка = [] {
     const auto путь = std::filesystem::temp_directory_path() / "korvella_bench";
     std::filesystem::create_directories(путь);
@@ -26,8 +28,8 @@ void Цепочка_командной_строки(тип_Главная_зап
   Среда среда{з, диалоги, оболочка};
   cli::Параметры п;
   п.команда = "new";
-  п.классы = классов;
-  п.режим = режим;
+  п.опции["--classes"] = std::to_string(классов);
+  п.опции["--mode"] = режим;
   Установить_главное_зерно(зерно);
   Начать_новую_задачу(среда, [&](int номер) {
     auto модель = реестр.Создать(номер, среда);
