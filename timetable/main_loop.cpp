@@ -61,6 +61,8 @@ void Обнулить_блок(Матрица_весов_часа& м, int K, in
   for (int c = 1; c <= K; ++c) std::fill_n(&м(c, 1), T, 0);
 }
 
+// Once a run: the pairs each hour can weigh, and their teachers as the columns
+// of each class for the assignment routine's hint.
 void Разметить_пары_часов(const Входы_главного_цикла& в, Память_главного_цикла& п) {
   const auto& пары = в.параллелепипед.Пары();
   п.пары_часа.resize(в.D * в.L + 1);
