@@ -1,0 +1,48 @@
+#include "bench/chain_task.h"
+
+#include <filesystem>
+#include <string>
+
+#include "app/program_steps.h"
+#include "cli/chain_runner.h"
+#include "core/data_files.h"
+#include "core/random.h"
+
+namespace korvella::bench {
+
+void Цепочка_командной_строки(тип_Главная_запись& з, int классов, const char* режим,
+                              std::uint64_t зерно,
+                              const std::function<void(Модель_расчётного_шага&)>& шаг_29) {
+  static const Реестр_шагов реестр = Реестр_всех_шагов();
+  static const bool папка = [] {
+    const auto путь = std::filesystem::temp_directory_path() / "korvella_bench";
+    std::filesystem::create_directories(путь);
+    Установить_рабочий_каталог(путь.string());
+    return true;
+  }();
+  (void)папка;
+  Обнулить_запись(з);
+  з.Последняя_показанная_форма = -1;
+  Диалоги_по_сценарию диалоги;
+  Оболочка оболочка;
+  Среда среда{з, диалоги, оболочка};
+  cli::Параметры п;
+  п.команда = "new";
+  п.опции["--classes"] = std::to_string(классов);
+  п.опции["--mode"] = режим;
+  Установить_главное_зерно(зерно);
+  Начать_новую_задачу(среда, [&](int номер) {
+    auto модель = реестр.Создать(номер, среда);
+    модель->Активировать();
+    cli::Ввести_с_командной_строки(*модель, п, среда);
+    if (auto* расчёт = dynamic_cast<Модель_расчётного_шага*>(модель.get())) {
+      if (номер == 29 && шаг_29)
+        шаг_29(*расчёт);
+      else
+        расчёт->Рассчитать();
+    }
+    if (!модель->Продолжить()) модель->Закрыть();
+  });
+}
+
+}  // namespace korvella::bench

@@ -1,0 +1,21 @@
+// A task as `korvella-cli new --seed N --classes C --mode M` builds it, in the
+// process and without a data file: the chain with autogeneration, each step
+// continued, its calculation run. The random draws follow the command line's
+// exactly, so a seed studied here is the same task the command line gives.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "core/main_record.h"
+#include "shell/step_model.h"
+
+namespace korvella::bench {
+
+// Runs the chain on `запись` (cleared first). Step 29's model is handed to
+// `шаг_29`, which calculates it or not; an empty function calculates it.
+void Цепочка_командной_строки(тип_Главная_запись& запись, int классов, const char* режим,
+                              std::uint64_t зерно,
+                              const std::function<void(Модель_расчётного_шага&)>& шаг_29 = {});
+
+}  // namespace korvella::bench
