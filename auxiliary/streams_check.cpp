@@ -1,7 +1,9 @@
 #include "auxiliary/streams_check.h"
 
 #include <array>
+#include <iterator>
 #include <set>
+#include <string>
 
 #include "auxiliary/streams.h"
 
@@ -47,7 +49,7 @@ struct Проверка {
 
   bool Потоки_и_нагрузки() {
     if (S < 1 || S > kМаксимум_потоков || N < 1 || N > C) {
-      Нарушение("streams: " + std::to_string(S) + " streams of " + std::to_string(N) +
+      Нарушение(std::to_string(S) + " streams of " + std::to_string(N) +
                 " senior classes are out of range");
       return false;
     }
@@ -81,7 +83,7 @@ struct Проверка {
     int сумма = 0;
     for (int s = 1; s <= S; ++s) сумма += з.Вектор_нагрузки_для_протоков(s);
     if (сумма != з.Суммарная_потоковая_нагрузка)
-      Нарушение("streams: the total load " + std::to_string(з.Суммарная_потоковая_нагрузка) +
+      Нарушение("the total load " + std::to_string(з.Суммарная_потоковая_нагрузка) +
                 " differs from the sum of the loads " + std::to_string(сумма));
     return итог.нарушения.size() == было;
   }
@@ -164,10 +166,16 @@ struct Проверка {
 
 }  // namespace
 
+bool Расписание_потоков_есть(const тип_Главная_запись& з) {
+  if (з.Готово_расписание_потоков) return true;
+  for (const auto& строка : з.Расписание_для_потоков.элементы)
+    for (int значение : строка)
+      if (значение != 0) return true;
+  return false;
+}
+
 Итог_проверки_потоков Проверка_расписания_потоков(const тип_Главная_запись& з) {
   Итог_проверки_потоков итог;
-  if (!з.Флаг_задачи_потоков) return итог;
-  итог.проверялось = true;
   Проверка п{з,
              итог,
              з.Количество_классов_в_школе,
@@ -178,8 +186,7 @@ struct Проверка {
   if (!п.Размеры()) return итог;
   п.Вне_недели();
   if (!з.Готово_расписание_потоков) {
-    if (!п.Пустое_расписание())
-      п.Нарушение("streams: the timetable is not done but holds stream lessons");
+    if (!п.Пустое_расписание()) п.Нарушение("the timetable is not done but holds stream lessons");
     return итог;
   }
   if (!п.Потоки_и_нагрузки()) return итог;
@@ -189,24 +196,6 @@ struct Проверка {
   п.Запрещённые_часы();
   п.Основное_расписание_свободно();
   return итог;
-}
-
-std::vector<std::string> Отчёт_проверки_потоков(const тип_Главная_запись& з,
-                                                const Итог_проверки_потоков& итог) {
-  if (!итог.проверялось) return {};
-  if (!з.Готово_расписание_потоков)
-    return {"streams: no timetable (the calculation failed or did not run)"};
-  std::vector<std::string> строки{
-      "streams: " + std::to_string(з.Количество_потоков_в_школе) + " streams of " +
-      std::to_string(з.Количество_классов_потоковых_параллелей) + " senior classes, " +
-      std::to_string(итог.уроков) + " lessons of total load " +
-      std::to_string(з.Суммарная_потоковая_нагрузка)};
-  строки.push_back(итог.потоков_с_двумя_уроками_в_день == 0
-                       ? "streams: at most one lesson of a stream a day"
-                       : "streams: " + std::to_string(итог.потоков_с_двумя_уроками_в_день) +
-                             " stream(s) with two lessons on one day (only the fallback "
-                             "placement does this)");
-  return строки;
 }
 
 }  // namespace korvella

@@ -1,11 +1,11 @@
-// A whole new task run in-process as `korvella-cli new` runs it: every step
-// activated, given the command line's input, calculated and continued.
+// A task as `korvella-cli new --seed N --classes C --mode M [--tasks ...]` builds
+// it, in the process and without a data file: the chain with autogeneration,
+// each step continued, its calculation run. The random draws follow the command
+// line's exactly, so a seed studied here is the same task the command line gives.
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <functional>
-#include <memory>
 
 #include "cli/options.h"
 #include "core/main_record.h"
@@ -13,15 +13,16 @@
 
 namespace korvella::bench {
 
-// After each calculation: the step, its model, the outcome and the time it took.
-using После_расчёта =
-    std::function<void(int номер, const Модель_расчётного_шага& модель,
-                       Модель_расчётного_шага::Итог итог, std::chrono::nanoseconds время)>;
+// Runs the chain of `new` with the options `параметры` on `запись` (cleared
+// first). Every calculation step's model goes to `рассчитать` with its step
+// number, which calculates it or not; an empty function calculates each.
+void Цепочка_командной_строки(
+    тип_Главная_запись& запись, const cli::Параметры& параметры, std::uint64_t зерно,
+    const std::function<void(int номер, Модель_расчётного_шага&)>& рассчитать = {});
 
-// Runs the chain on a fresh record with the master seed `зерно`; the chain
-// stops before step `до_шага` (30 = the whole chain).
-std::unique_ptr<тип_Главная_запись> Новая_задача(const cli::Параметры& параметры,
-                                                 std::uint64_t зерно, int до_шага = 30,
-                                                 const После_расчёта& после = {});
+// The same for a task without optional blocks; step 29's model goes to `шаг_29`.
+void Цепочка_командной_строки(тип_Главная_запись& запись, int классов, const char* режим,
+                              std::uint64_t зерно,
+                              const std::function<void(Модель_расчётного_шага&)>& шаг_29 = {});
 
 }  // namespace korvella::bench

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -44,13 +45,6 @@ std::vector<std::string> Слова(const std::string& строка) {
   return слова;
 }
 
-std::vector<std::string> Задачи(const std::string& список) {
-  std::vector<std::string> задачи;
-  std::string с;
-  for (std::istringstream поток(список); std::getline(поток, с, ',');) задачи.push_back(с);
-  return задачи;
-}
-
 double Процентиль(std::vector<double> v, double p) {
   if (v.empty()) return 0;
   std::sort(v.begin(), v.end());
@@ -62,20 +56,22 @@ void Прогон(const std::string& задачи, int C, const std::string& р�
             Итоги_размера& и) {
   cli::Параметры п;
   п.команда = "new";
-  п.классы = C;
-  п.режим = режим;
-  п.задачи = Задачи(задачи);
+  п.опции["--classes"] = std::to_string(C);
+  п.опции["--mode"] = режим;
+  п.опции["--tasks"] = задачи;
   Ход_расчёта_потоков ход;
   bool шаг_17 = false;
-  auto з =
-      bench::Новая_задача(п, зерно, 30,
-                          [&](int номер, const Модель_расчётного_шага& м,
-                              Модель_расчётного_шага::Итог итог, std::chrono::nanoseconds время) {
-                            if (номер != 17) return;
-                            ход = static_cast<const Модель_расписание_для_потоков&>(м).Ход();
-                            шаг_17 = итог == Модель_расчётного_шага::Итог::Готово;
-                            и.мкс_шага_17.push_back(время.count() / 1000.0);
-                          });
+  auto з = std::make_unique<тип_Главная_запись>();
+  bench::Цепочка_командной_строки(*з, п, зерно, [&](int номер, Модель_расчётного_шага& м) {
+    const auto начало = std::chrono::steady_clock::now();
+    const auto итог = м.Рассчитать();
+    if (номер != 17) return;
+    const std::chrono::duration<double, std::micro> время =
+        std::chrono::steady_clock::now() - начало;
+    и.мкс_шага_17.push_back(время.count());
+    ход = static_cast<const Модель_расписание_для_потоков&>(м).Ход();
+    шаг_17 = итог == Модель_расчётного_шага::Итог::Готово;
+  });
   ++и.прогонов;
   и.шаг_17_готов += шаг_17;
   и.раскраской += ход.путь == Ход_расчёта_потоков::Путь::Раскраска;

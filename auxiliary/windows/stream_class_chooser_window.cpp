@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "shell/windows/exception_reporter.h"
+
 namespace korvella {
 
 using М = Модель_выбор_класса_для_потока;
@@ -35,9 +37,9 @@ TФорма_выбор_класса_для_потока::TФорма_выбор_
   ряд->addWidget(выбрать_);
   ряд->addWidget(закрыть);
   столбец->addLayout(ряд);
-  connect(список_, &QListWidget::itemDoubleClicked, this, [this] { Выбрать(); });
-  connect(выбрать_, &QPushButton::clicked, this, [this] { Выбрать(); });
-  connect(закрыть, &QPushButton::clicked, this, [this] { reject(); });
+  connect(список_, &QListWidget::itemDoubleClicked, this, Обработчик([this] { Выбрать(); }));
+  connect(выбрать_, &QPushButton::clicked, this, Обработчик([this] { Выбрать(); }));
+  connect(закрыть, &QPushButton::clicked, this, Обработчик([this] { reject(); }));
   const int ширина = QFontMetrics(список_->font())
                          .horizontalAdvance(QString::fromUtf8(М::kПункт_удаления) + "    ");
   resize(std::max(360, ширина + 40), 320);
@@ -66,14 +68,16 @@ void TФорма_выбор_класса_для_потока::Выбрать() {
 }
 
 bool TФорма_выбор_класса_для_потока::eventFilter(QObject* объект, QEvent* событие) {
-  if (объект == список_ && событие->type() == QEvent::KeyPress) {
+  bool принято = false;
+  Обработать_событие([&] {
+    if (объект != список_ || событие->type() != QEvent::KeyPress) return;
     const int клавиша = static_cast<QKeyEvent*>(событие)->key();
     if (клавиша == Qt::Key_Return || клавиша == Qt::Key_Enter) {
       Выбрать();
-      return true;
+      принято = true;
     }
-  }
-  return QDialog::eventFilter(объект, событие);
+  });
+  return принято || QDialog::eventFilter(объект, событие);
 }
 
 }  // namespace korvella

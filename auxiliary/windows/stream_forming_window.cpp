@@ -11,6 +11,7 @@
 #include "auxiliary/streams.h"
 #include "auxiliary/windows/stream_grid.h"
 #include "entry/windows/step_controls.h"
+#include "shell/windows/exception_reporter.h"
 
 namespace korvella {
 namespace {
@@ -30,8 +31,10 @@ class Ячейки_потоков : public Рисование_ячеек {
   QWidget* createEditor(QWidget* родитель, const QStyleOptionViewItem& вид,
                         const QModelIndex& ячейка) const override {
     QWidget* редактор = Рисование_ячеек::createEditor(родитель, вид, ячейка);
-    if (auto* поле = qobject_cast<QLineEdit*>(редактор))
-      поле->setMaxLength(kМаксимум_знаков_в_названии_потока);
+    Обработать_событие([&] {
+      if (auto* поле = qobject_cast<QLineEdit*>(редактор))
+        поле->setMaxLength(kМаксимум_знаков_в_названии_потока);
+    });
     return редактор;
   }
 };
@@ -42,14 +45,17 @@ class Ввод_в_ячейку_класса : public QObject {
   Ввод_в_ячейку_класса(TФорма_формирование_потоков* окно, QTableWidget* таблица)
       : QObject(таблица), окно_(окно), таблица_(таблица) {}
   bool eventFilter(QObject* объект, QEvent* событие) override {
-    if (событие->type() == QEvent::KeyPress && М::Столбец_класса(таблица_->currentColumn())) {
+    bool принято = false;
+    Обработать_событие([&] {
+      if (событие->type() != QEvent::KeyPress || !М::Столбец_класса(таблица_->currentColumn()))
+        return;
       const int клавиша = static_cast<QKeyEvent*>(событие)->key();
       if (клавиша == Qt::Key_Return || клавиша == Qt::Key_Enter) {
         окно_->Выбрать_класс(таблица_->currentRow(), таблица_->currentColumn());
-        return true;
+        принято = true;
       }
-    }
-    return QObject::eventFilter(объект, событие);
+    });
+    return принято || QObject::eventFilter(объект, событие);
   }
 
  private:
@@ -76,23 +82,23 @@ void TФорма_формирование_потоков::Построить_э�
       4, 3));
   таблица_->installEventFilter(new Ввод_в_ячейку_класса(this, таблица_));
   connect(таблица_, &QTableWidget::cellDoubleClicked, this,
-          [this](int строка, int с) { Выбрать_класс(строка, с); });
-  connect(таблица_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* ячейка) {
-    if (!загрузка_ && ячейка->column() == М::kСтолбец_названия)
-      модель().Изменить_название(ячейка->row() + 1, ячейка->text().toStdString());
-  });
+          Обработчик([this](int строка, int с) { Выбрать_класс(строка, с); }));
+  connect(таблица_, &QTableWidget::itemChanged, this, Обработчик([this](QTableWidgetItem* ячейка) {
+            if (!загрузка_ && ячейка->column() == М::kСтолбец_названия)
+              модель().Изменить_название(ячейка->row() + 1, ячейка->text().toStdString());
+          }));
   connect(таблица_, &QTableWidget::currentCellChanged, this,
-          [this] { таблица_->viewport()->update(); });
+          Обработчик([this] { таблица_->viewport()->update(); }));
   столбец->addWidget(таблица_, 1);
 
   кнопка_очистить_ = new QPushButton("Очистить", this);
   кнопка_очистить_->setObjectName("Кнопка_очистить");
   Ряд_кнопок()->insertWidget(1, кнопка_очистить_);
-  connect(кнопка_очистить_, &QPushButton::clicked, this, [this] {
-    Завершить_правку(таблица_);
-    модель().Очистить();
-    Показать_таблицу();
-  });
+  connect(кнопка_очистить_, &QPushButton::clicked, this, Обработчик([this] {
+            Завершить_правку(таблица_);
+            модель().Очистить();
+            Показать_таблицу();
+          }));
   выбор_класса_ = new TФорма_выбор_класса_для_потока(this);
   resize(
       std::max(таблица_->minimumWidth() + 36, fontMetrics().horizontalAdvance(windowTitle()) + 200),

@@ -19,6 +19,8 @@
 #include "shell/file_actions.h"
 #include "shell/windows/about_window.h"
 #include "shell/windows/autogeneration_panel.h"
+#include "shell/windows/exception_reporter.h"
+#include "shell/windows/restore_window.h"
 #include "shell/windows/return_to_step_window.h"
 
 namespace korvella {
@@ -28,6 +30,7 @@ TГлавная_форма::TГлавная_форма(тип_Главная_з�
     : QMainWindow(родитель),
       среда_{запись, диалоги, *this},
       открыть_документ_([](const QUrl& адрес) { return QDesktopServices::openUrl(адрес); }),
+      выбрать_архив_([this] { return Выбор_архивного_файла(this); }),
       модель_возврата_(среда_) {
   setObjectName("Главная_форма");
   setWindowIcon(QIcon(":/images/program.png"));
@@ -43,7 +46,7 @@ TГлавная_форма::TГлавная_форма(тип_Главная_з�
   таймер_ = new QTimer(this);
   таймер_->setObjectName("Таймер_главной_формы");
   таймер_->setInterval(125);
-  connect(таймер_, &QTimer::timeout, this, [this] { Тик_таймера(); });
+  connect(таймер_, &QTimer::timeout, this, Обработчик([this] { Тик_таймера(); }));
   таймер_->start();
 }
 
@@ -55,7 +58,8 @@ void TГлавная_форма::Создать_действия() {
     auto* д = new QAction(текст, this);
     д->setObjectName(имя);
     if (!клавиши.isEmpty()) д->setShortcut(клавиши);
-    connect(д, &QAction::triggered, this, std::forward<decltype(что_делать)>(что_делать));
+    connect(д, &QAction::triggered, this,
+            Обработчик(std::forward<decltype(что_делать)>(что_делать)));
     return д;
   };
   действие_выход_ =
@@ -77,13 +81,10 @@ void TГлавная_форма::Создать_действия() {
   // A tool button drops a trailing "..." from the text unless told otherwise.
   действие_возврат_->setIconText("Возврат к пройденному шагу ...");
   действие_возврат_->setIcon(QIcon(":/images/return_to_step.png"));
-  // The archive is not part of the program yet: its items stay disabled.
-  действие_архивирование_ =
-      Действие("Действие_архивирование", "Архивирование расписания", QKeySequence("F2"), [] {});
-  действие_архивирование_->setEnabled(false);
-  действие_восстановление_ =
-      Действие("Действие_восстановление", "Восстановление расписания", QKeySequence("F3"), [] {});
-  действие_восстановление_->setEnabled(false);
+  действие_архивирование_ = Действие("Действие_архивирование", "Архивирование расписания",
+                                     QKeySequence("F2"), [this] { Архивирование(); });
+  действие_восстановление_ = Действие("Действие_восстановление", "Восстановление расписания",
+                                      QKeySequence("F3"), [this] { Восстановление(); });
   действие_запомнить_ =
       Действие("Действие_запомнить_расписание", "Запомнить текущее расписание",
                QKeySequence("Ctrl+Z"), [this] { korvella::Действие_запомнить_расписание(среда_); });
@@ -102,7 +103,7 @@ void TГлавная_форма::Создать_действия() {
 
   auto* ctrl_v = new QShortcut(QKeySequence("Ctrl+V"), this);
   ctrl_v->setObjectName("Клавиши_Ctrl_V");
-  connect(ctrl_v, &QShortcut::activated, this, [this] { Нажатие_Ctrl_V(); });
+  connect(ctrl_v, &QShortcut::activated, this, Обработчик([this] { Нажатие_Ctrl_V(); }));
 }
 
 void TГлавная_форма::Создать_меню() {
@@ -166,7 +167,7 @@ void TГлавная_форма::Создать_вкладки(const Фабри�
   вкладки_->addTab(фреймы_.журнал_замен, "Журнал замен преподавателей");
   setCentralWidget(вкладки_);
   connect(вкладки_, &QTabWidget::currentChanged, this,
-          [this](int вкладка) { При_смене_вкладки(вкладка); });
+          Обработчик([this](int вкладка) { При_смене_вкладки(вкладка); }));
 }
 
 void TГлавная_форма::Создать_строку_состояния() {
@@ -192,23 +193,29 @@ void TГлавная_форма::Создать_строку_состояния(
 }
 
 void TГлавная_форма::showEvent(QShowEvent* событие) {
-  QMainWindow::showEvent(событие);
-  Разместить_панель_автогенерации();
-  if (показано_) return;
-  показано_ = true;
-  // After the window is on the screen, so that a question about a damaged data
-  // file has a window to stand over.
-  QTimer::singleShot(0, this, [this] { Стартовая_последовательность(); });
+  Обработать_событие([&] {
+    QMainWindow::showEvent(событие);
+    Разместить_панель_автогенерации();
+    if (показано_) return;
+    показано_ = true;
+    // After the window is on the screen, so that a question about a damaged data
+    // file has a window to stand over.
+    QTimer::singleShot(0, this, Обработчик([this] { Стартовая_последовательность(); }));
+  });
 }
 
 void TГлавная_форма::closeEvent(QCloseEvent* событие) {
-  Сохранение_главной_записи(среда_.запись);
-  событие->accept();
+  Обработать_событие([&] {
+    Сохранение_главной_записи(среда_.запись);
+    событие->accept();
+  });
 }
 
 void TГлавная_форма::changeEvent(QEvent* событие) {
-  QMainWindow::changeEvent(событие);
-  if (событие->type() == QEvent::ActivationChange && isActiveWindow()) При_активации();
+  Обработать_событие([&] {
+    QMainWindow::changeEvent(событие);
+    if (событие->type() == QEvent::ActivationChange && isActiveWindow()) При_активации();
+  });
 }
 
 void TГлавная_форма::Стартовая_последовательность() {
