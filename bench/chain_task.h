@@ -15,10 +15,12 @@ namespace korvella::bench {
 
 // Runs the chain of `new` with the options `параметры` on `запись` (cleared
 // first). Every calculation step's model goes to `рассчитать` with its step
-// number, which calculates it or not; an empty function calculates each.
+// number, which calculates it or not; an empty function calculates each. The
+// chain stops right before step `до_шага` (the whole chain by default).
 void Цепочка_командной_строки(
     тип_Главная_запись& запись, const cli::Параметры& параметры, std::uint64_t зерно,
-    const std::function<void(int номер, Модель_расчётного_шага&)>& рассчитать = {});
+    const std::function<void(int номер, Модель_расчётного_шага&)>& рассчитать = {},
+    int до_шага = 30);
 
 // The same for a task without optional blocks; step 29's model goes to `шаг_29`.
 void Цепочка_командной_строки(тип_Главная_запись& запись, int классов, const char* режим,
