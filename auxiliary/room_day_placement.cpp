@@ -20,6 +20,16 @@ int Проверенный_час(const Размещение_дня& день, i
   return h;
 }
 
+// Whether some hour of a..b qualifies. A draw loop that cannot hit is skipped:
+// its draws would only run out, and every later draw reseeds first, so no
+// result changes; the bound of W³ draws then costs nothing.
+template <class Условие>
+bool Найдётся(int от, int до, Условие условие) {
+  for (int h = от; h <= до; ++h)
+    if (условие(h)) return true;
+  return false;
+}
+
 }  // namespace
 
 Размещение_дня::Размещение_дня(int день, int уроков_в_день, int дней, int классов, int помещений,
@@ -124,6 +134,7 @@ bool Первый_случай(Размещение_дня& день, int r, int
   const int a = день.Первый_час(), b = день.Последний_час(), W = день.Часов();
   auto Подходит = [&](int h) { return день.Открыт(c, h) && день.Свободно(r, h); };
   Reseed();
+  if (!Найдётся(a, b, Подходит)) return false;
   int час = 0;
   for (int i = 0; i < W * W + 1 && час == 0; ++i) {
     const int h = Проверенный_час(день, a + Random(день.Уроков()));
@@ -131,7 +142,6 @@ bool Первый_случай(Размещение_дня& день, int r, int
   }
   for (int h = a; h <= b && час == 0; ++h)
     if (Подходит(h)) час = h;
-  if (час == 0) return false;
   день.Поставить(c, час, r);
   день.Учет_размещения(r, c);
   return true;
@@ -160,19 +170,23 @@ bool Третий_случай(Размещение_дня& день, int r, int
   for (int h1 = a; h1 <= b; ++h1) {
     if (!день.Открыт(c, h1)) continue;
     Reseed();
+    auto Второй_час = [&](int h) {
+      return день.Ячейка(c, h) != 0 && !день.Запрещён(c, h) && h != h1 && день.Свободно(r, h);
+    };
+    if (!Найдётся(1, W, Второй_час)) return false;
     int h2 = 0;
-    for (long i = 0; i < розыгрышей && h2 == 0; ++i) {
-      const int h = Проверенный_час(день, 1 + Random(W));
-      if (день.Ячейка(c, h) != 0 && !день.Запрещён(c, h) && h != h1 && день.Свободно(r, h)) h2 = h;
-    }
+    for (long i = 0; i < розыгрышей && h2 == 0; ++i)
+      if (const int h = Проверенный_час(день, 1 + Random(W)); Второй_час(h)) h2 = h;
     if (h2 == 0) return false;
     const int s = день.Ячейка(c, h2);
-    int h3 = 0;
-    for (long i = 0; i < розыгрышей && h3 == 0; ++i) {
-      const int h = Проверенный_час(день, a + Random(день.Уроков()));
+    auto Третий_час = [&](int h) {
       const int u = день.Ячейка(c, h);
-      if (u != 0 && h != h1 && h != h2 && день.Свободно(s, h) && день.Свободно(u, h1)) h3 = h;
-    }
+      return u != 0 && h != h1 && h != h2 && день.Свободно(s, h) && день.Свободно(u, h1);
+    };
+    if (!Найдётся(a, b, Третий_час)) continue;
+    int h3 = 0;
+    for (long i = 0; i < розыгрышей && h3 == 0; ++i)
+      if (const int h = Проверенный_час(день, a + Random(день.Уроков())); Третий_час(h)) h3 = h;
     if (h3 == 0) continue;
     const int u = день.Ячейка(c, h3);
     день.Поставить(c, h1, u);
