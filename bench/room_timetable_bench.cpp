@@ -10,14 +10,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
 #include "auxiliary/room_timetable_check.h"
 #include "auxiliary/room_timetable_step.h"
-#include "cli/chain_runner.h"
-#include "core/data_files.h"
+#include "bench/chain_task.h"
 #include "core/random.h"
 
 namespace korvella {
@@ -31,8 +29,7 @@ double Мс_процессора() {
   return т.tv_sec * 1e3 + т.tv_nsec * 1e-6;
 }
 
-// The chain up to step 8 with autogeneration; step 8 is then calculated as the
-// chain would, with the seed sequence going on.
+// One calculation of step 8 on the chain's task, as the chain would calculate it.
 struct Расчёт_шага_8 {
   bool готово;
   int проходов, попыток, отказов_дней;
@@ -43,54 +40,31 @@ struct Расчёт_шага_8 {
 };
 
 Расчёт_шага_8 Задача(int классов, const char* режим, int зерно) {
-  static const Реестр_шагов реестр = cli::Реестр_всех_шагов();
-  static const bool папка = [] {
-    const auto путь = std::filesystem::temp_directory_path() / "korvella_room_timetable_bench";
-    std::filesystem::create_directories(путь);
-    Установить_рабочий_каталог(путь.string());
-    return true;
-  }();
-  (void)папка;
-  auto з = std::make_unique<тип_Главная_запись>();
-  Обнулить_запись(*з);
-  з->Последняя_показанная_форма = -1;
-  Диалоги_по_сценарию диалоги;
-  Оболочка оболочка;
-  Среда среда{*з, диалоги, оболочка};
   cli::Параметры п;
   п.команда = "new";
   п.классы = классов;
   п.режим = режим;
   п.задачи = std::vector<std::string>{"rooms"};
-  Установить_главное_зерно(зерно);
+  auto з = bench::Задача_до_шага(8, п, зерно);
+  Диалоги_по_сценарию диалоги;
+  Оболочка оболочка;
+  Среда среда{*з, диалоги, оболочка};
+  Модель_расписания_спецпомещений м(среда);
+  м.Активировать();
   Расчёт_шага_8 итог{};
-  Начать_новую_задачу(среда, [&](int номер) {
-    if (номер > 8) {
-      з->Флаг_продолжения = false;
-      return;
-    }
-    auto модель = реестр.Создать(номер, среда);
-    модель->Активировать();
-    cli::Ввести_с_командной_строки(*модель, п, среда);
-    if (номер == 8) {
-      auto& м = dynamic_cast<Модель_расписания_спецпомещений&>(*модель);
-      const double начало_цп = Мс_процессора();
-      const auto начало = std::chrono::steady_clock::now();
-      итог.готово = м.Рассчитать() == Модель_расчётного_шага::Итог::Готово;
-      итог.мс = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                           начало)
-                    .count();
-      итог.мс_цп = Мс_процессора() - начало_цп;
-      const auto& х = м.Ход();
-      итог.проходов = х.проходов;
-      итог.попыток = х.попыток;
-      итог.отказов_дней = х.отказов_дней;
-      итог.случаи = х.случаи;
-      итог.нарушений = Проверка_расписания_спецпомещений(*з).size() +
-                       Проверка_санитарных_запрещений(*з).size();
-    }
-    if (!модель->Продолжить()) модель->Закрыть();
-  });
+  const double начало_цп = Мс_процессора();
+  const auto начало = std::chrono::steady_clock::now();
+  итог.готово = м.Рассчитать() == Модель_расчётного_шага::Итог::Готово;
+  итог.мс =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - начало).count();
+  итог.мс_цп = Мс_процессора() - начало_цп;
+  const auto& х = м.Ход();
+  итог.проходов = х.проходов;
+  итог.попыток = х.попыток;
+  итог.отказов_дней = х.отказов_дней;
+  итог.случаи = х.случаи;
+  итог.нарушений =
+      Проверка_расписания_спецпомещений(*з).size() + Проверка_санитарных_запрещений(*з).size();
   Снять_главное_зерно();
   return итог;
 }
