@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/program_steps.h"
 #include "cli/chain_runner.h"
 #include "core/data_files.h"
 #include "core/random.h"
@@ -9,7 +10,7 @@
 namespace korvella::bench {
 
 const Реестр_шагов& Реестр() {
-  static const Реестр_шагов реестр = cli::Реестр_всех_шагов();
+  static const Реестр_шагов реестр = Реестр_всех_шагов();
   return реестр;
 }
 
