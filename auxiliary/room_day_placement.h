@@ -103,8 +103,9 @@ int Столбец_без_элемента_расписания(const Разме
 
 // Places the visits of day d (`визиты`) into `расписание_дня`; after 300 stuck
 // tries `отказ_дня` is set. `счётчики` (optional) counts the cases used.
-void Алгоритм_ТМ(int d, int L, int D, int C, int R, const Вектор<int32, kМаксимум_классов>& запрещений,
-                 const Матрица_дня& визиты, const Таблица_класс_час& запреты, bool& отказ_дня,
+void Алгоритм_ТМ(int d, int L, int D, int C, int R,
+                 const Вектор<int32, kМаксимум_классов>& запрещений, const Матрица_дня& визиты,
+                 const Таблица_класс_час& запреты, bool& отказ_дня,
                  Таблица_класс_час& расписание_дня, Счётчики_случаев* счётчики = nullptr);
 
 constexpr int kПопыток_дня = 300;

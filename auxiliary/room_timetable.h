@@ -32,8 +32,9 @@ constexpr int kПерезапусков = 10;
 // most one per class, the classes with the most visits left first (ties to the
 // lowest class number while no day has failed, `отказов_дней` = 0, at random
 // afterwards). Visits left after the last day are dropped.
-void Таблица_РНКлассов_по_дням_недели(int отказов_дней, int классов, int помещений, int уроков_в_день,
-                                      int дней, const Матрица_дня& нагрузки, Таблица_РНК& РНК);
+void Таблица_РНКлассов_по_дням_недели(int отказов_дней, int классов, int помещений,
+                                      int уроков_в_день, int дней, const Матрица_дня& нагрузки,
+                                      Таблица_РНК& РНК);
 
 // What one calculation did.
 struct Ход_перестановок {

@@ -15,7 +15,7 @@ const Реестр_шагов& Реестр() {
 }
 
 std::unique_ptr<тип_Главная_запись> Задача_до_шага(int до_шага, const cli::Параметры& п,
-                                                  std::uint64_t зерно) {
+                                                   std::uint64_t зерно) {
   // The chain clears the substitution log: keep it out of the user's folder.
   static const bool папка = [] {
     const auto путь = std::filesystem::temp_directory_path() / "korvella_bench";

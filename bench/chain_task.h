@@ -19,6 +19,6 @@ const Реестр_шагов& Реестр();
 // before that step. The seed sequence goes on, so the step then calculated
 // draws what it would in the whole chain.
 std::unique_ptr<тип_Главная_запись> Задача_до_шага(int до_шага, const cli::Параметры& параметры,
-                                                  std::uint64_t зерно);
+                                                   std::uint64_t зерно);
 
 }  // namespace korvella::bench

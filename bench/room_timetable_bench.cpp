@@ -33,8 +33,8 @@ double Мс_процессора() {
 struct Расчёт_шага_8 {
   bool готово;
   int проходов, попыток, отказов_дней;
-  double мс;      // wall time
-  double мс_цп;   // CPU time of the calculating thread: free of the machine's load
+  double мс;     // wall time
+  double мс_цп;  // CPU time of the calculating thread: free of the machine's load
   Счётчики_случаев случаи;
   std::size_t нарушений;
 };
@@ -120,7 +120,7 @@ void Шаг_8(benchmark::State& state, int классов, const char* режи�
   state.counters["violations"] = нарушений;
 }
 
-#define KORVELLA_ШАГ_8(C, M, имя)                                 \
+#define KORVELLA_ШАГ_8(C, M, имя)                              \
   void BM_шаг_8_##имя(benchmark::State& s) { Шаг_8(s, C, M); } \
   BENCHMARK(BM_шаг_8_##имя)->Unit(benchmark::kMillisecond)->Iterations(1)
 

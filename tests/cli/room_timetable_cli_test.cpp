@@ -19,9 +19,9 @@ TEST(Задача_со_спецпомещениями, шаг_8_считаетс
   for (const auto& [классов, режим, зерно] : {std::tuple{5, "6x6", 2}, {28, "5x7", 9}}) {
     SCOPED_TRACE(std::to_string(классов) + " " + режим);
     Папка_данных папка("комнаты" + std::to_string(классов));
-    const auto новая = папка.Запустить("new --seed " + std::to_string(зерно) +
-                                       " --tasks rooms --classes " + std::to_string(классов) +
-                                       " --mode " + режим);
+    const auto новая =
+        папка.Запустить("new --seed " + std::to_string(зерно) + " --tasks rooms --classes " +
+                        std::to_string(классов) + " --mode " + режим);
     EXPECT_EQ(новая.код, 0) << новая.текст;
     EXPECT_TRUE(Есть(новая.текст, "(8)  calculated, ")) << новая.текст;
     EXPECT_TRUE(Есть(новая.текст, ", passes 1, attempts ")) << новая.текст;
