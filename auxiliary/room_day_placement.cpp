@@ -9,10 +9,6 @@
 namespace korvella {
 namespace {
 
-std::string Ячейка_текстом(int c, int h) {
-  return "[" + std::to_string(c) + "," + std::to_string(h) + "]";
-}
-
 // A drawn hour outside the week would index past the tables.
 int Проверенный_час(const Размещение_дня& день, int h) {
   if (h < 1 || h > день.Часов())
@@ -90,8 +86,9 @@ void Размещение_дня::Проверить_что_все_размещ�
   for (int r = 1; r <= R_; ++r)
     for (int c = 1; c <= C_; ++c)
       if (V_(r, c) != 0)
-        Внутренняя_остановка("Модуль: Алгоритм_ТМ - V" + Ячейка_текстом(r, c) + " = " +
-                             std::to_string(V_(r, c)) + " после размещения дня");
+        Внутренняя_остановка("Модуль: Алгоритм_ТМ - помещение " + std::to_string(r) + ", класс " +
+                             std::to_string(c) + ": осталось " + std::to_string(V_(r, c)) +
+                             " после размещения дня");
 }
 
 std::pair<int, int> Выбор_элемента_расписания(const Размещение_дня& день) {

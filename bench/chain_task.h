@@ -1,24 +1,27 @@
-// Tasks for the benchmarks: a new task run through the command-line chain
-// with autogeneration, as `korvella-cli new --seed N` runs it.
+// A task as `korvella-cli new --seed N --classes C --mode M` builds it, in the
+// process and without a data file: the chain with autogeneration, each step
+// continued, its calculation run. The random draws follow the command line's
+// exactly, so a seed studied here is the same task the command line gives.
 #pragma once
 
 #include <cstdint>
-#include <memory>
+#include <functional>
 
-#include "cli/options.h"
 #include "core/main_record.h"
-#include "shell/step_registry.h"
+#include "shell/step_model.h"
 
 namespace korvella::bench {
 
-// Every step model, as the command-line program has them.
-const Реестр_шагов& Реестр();
+// Runs the chain on `запись` (cleared first). Step 29's model is handed to
+// `шаг_29`, which calculates it or not; an empty function calculates it.
+void Цепочка_командной_строки(тип_Главная_запись& запись, int классов, const char* режим,
+                              std::uint64_t зерно,
+                              const std::function<void(Модель_расчётного_шага&)>& шаг_29 = {});
 
-// The record as step `до_шага` finds it: the chain run from a new task with
-// the typed input of `параметры` and the master seed `зерно`, stopped right
-// before that step. The seed sequence goes on, so the step then calculated
-// draws what it would in the whole chain.
-std::unique_ptr<тип_Главная_запись> Задача_до_шага(int до_шага, const cli::Параметры& параметры,
-                                                   std::uint64_t зерно);
+// The same with the optional tasks of `new --tasks` (e.g. "rooms"), up to step
+// `шаг`, whose model is handed to `расчёт`; the chain stops after that step.
+void Цепочка_командной_строки(тип_Главная_запись& запись, int классов, const char* режим,
+                              const char* задачи, std::uint64_t зерно, int шаг,
+                              const std::function<void(Модель_расчётного_шага&)>& расчёт);
 
 }  // namespace korvella::bench
