@@ -1,5 +1,6 @@
 #include "auxiliary/steps.h"
 
+#include "auxiliary/room_timetable_step.h"
 #include "auxiliary/sanitary_step.h"
 #include "auxiliary/special_room_load_step.h"
 #include "auxiliary/special_rooms_step.h"
@@ -17,6 +18,7 @@ void Зарегистрировать_вспомогательные_шаги(Р
   });
   Зарегистрировать_модель<Модель_список_спецпомещений>(реестр, 6);
   Зарегистрировать_модель<Модель_нагрузка_классов_в_спецпомещениях>(реестр, 7);
+  Зарегистрировать_модель<Модель_расписания_спецпомещений>(реестр, 8);
 }
 
 }  // namespace korvella

@@ -18,4 +18,10 @@ void Цепочка_командной_строки(тип_Главная_зап
                               std::uint64_t зерно,
                               const std::function<void(Модель_расчётного_шага&)>& шаг_29 = {});
 
+// The same with the optional tasks of `new --tasks` (e.g. "rooms"), up to step
+// `шаг`, whose model is handed to `расчёт`; the chain stops after that step.
+void Цепочка_командной_строки(тип_Главная_запись& запись, int классов, const char* режим,
+                              const char* задачи, std::uint64_t зерно, int шаг,
+                              const std::function<void(Модель_расчётного_шага&)>& расчёт);
+
 }  // namespace korvella::bench
