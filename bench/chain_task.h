@@ -22,9 +22,16 @@ void Цепочка_командной_строки(
     const std::function<void(int номер, Модель_расчётного_шага&)>& рассчитать = {},
     int до_шага = 30);
 
-// The same for a task without optional blocks; step 29's model goes to `шаг_29`.
+// A task without optional blocks. Step 29's model is handed to `шаг_29`, which
+// calculates it or not; an empty function calculates it.
 void Цепочка_командной_строки(тип_Главная_запись& запись, int классов, const char* режим,
                               std::uint64_t зерно,
                               const std::function<void(Модель_расчётного_шага&)>& шаг_29 = {});
+
+// The same with the optional tasks of `new --tasks` (e.g. "rooms"), up to step
+// `шаг`, whose model is handed to `расчёт`; the chain stops after that step.
+void Цепочка_командной_строки(тип_Главная_запись& запись, int классов, const char* режим,
+                              const char* задачи, std::uint64_t зерно, int шаг,
+                              const std::function<void(Модель_расчётного_шага&)>& расчёт);
 
 }  // namespace korvella::bench

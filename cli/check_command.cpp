@@ -1,5 +1,6 @@
 #include "cli/check_command.h"
 
+#include "auxiliary/room_timetable_check.h"
 #include "auxiliary/streams_check.h"
 #include "cli/commands.h"
 #include "cli/session.h"
@@ -21,13 +22,18 @@ void Школа(const тип_Главная_запись& з, std::FILE* выв�
 
 const std::vector<Проверяемое_расписание>& Проверяемые_расписания() {
   static const std::vector<Проверяемое_расписание> расписания = {
+      {"sanitary restrictions",
+       [](const тип_Главная_запись& з) -> bool { return з.Готовы_санитарные_ограничения; }, false,
+       Проверка_санитарных_запрещений, "forbidden hours"},
+      {"special rooms",
+       [](const тип_Главная_запись& з) -> bool { return з.Готово_расписание_спецпомещений; },
+       false, Проверка_расписания_спецпомещений},
       {"streams", Расписание_потоков_есть, false,
        [](const тип_Главная_запись& з) -> Итог_проверки_расписания {
          return Проверка_расписания_потоков(з);
        }},
-      {"main timetable",
-       [](const тип_Главная_запись& з) -> bool { return з.Готово_основное_расписание; }, true,
-       [](const тип_Главная_запись& з) { return Проверка_основного_расписания(з, false); }},
+      {"main timetable", [](const тип_Главная_запись& з) -> bool { return з.Готово_основное_расписание; },
+       true, [](const тип_Главная_запись& з) { return Проверка_основного_расписания(з, false); }},
   };
   return расписания;
 }
@@ -46,7 +52,7 @@ int Отчёт_о_проверке(const тип_Главная_запись& з,
       continue;
     }
     const Итог_проверки_расписания итог = р.проверить(з);
-    std::fprintf(вывод, "%s: %d lessons, %s\n", р.название, итог.уроков,
+    std::fprintf(вывод, "%s: %d %s, %s\n", р.название, итог.уроков, р.что_считано,
                  итог.Верно() ? "sound" : "violations:");
     for (std::size_t i = 0; i < итог.нарушения.size() && i < kПоказать_нарушений; ++i)
       std::fprintf(вывод, "  %s: %s\n", р.название, итог.нарушения[i].c_str());
