@@ -1,5 +1,9 @@
 #include "auxiliary/steps.h"
 
+#include "auxiliary/part_time_calculation_step.h"
+#include "auxiliary/part_time_days_bans_step.h"
+#include "auxiliary/part_time_list_step.h"
+#include "auxiliary/part_time_load_step.h"
 #include "auxiliary/sanitary_step.h"
 #include "auxiliary/special_room_load_step.h"
 #include "auxiliary/special_rooms_step.h"
@@ -17,6 +21,11 @@ void Зарегистрировать_вспомогательные_шаги(Р
   });
   Зарегистрировать_модель<Модель_список_спецпомещений>(реестр, 6);
   Зарегистрировать_модель<Модель_нагрузка_классов_в_спецпомещениях>(реестр, 7);
+  Зарегистрировать_модель<Модель_список_совместителей>(реестр, 9);
+  Зарегистрировать_модель<Модель_рабочих_дней_совместителей>(реестр, 10);
+  Зарегистрировать_модель<Модель_запретов_первого_урока_совместителей>(реестр, 11);
+  Зарегистрировать_модель<Модель_ТРПН_совместителей>(реестр, 12);
+  Зарегистрировать_модель<Модель_расчета_расписания_совместителей>(реестр, 13);
 }
 
 }  // namespace korvella
