@@ -1,0 +1,78 @@
+#include "auxiliary/windows/part_time_grid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "entry/windows/step_controls.h"
+
+namespace korvella {
+namespace {
+
+class Enter_в_таблице : public QObject {
+ public:
+  Enter_в_таблице(QTableWidget* таблица, std::function<void(int, int)> действие)
+      : QObject(таблица), таблица_(таблица), действие_(std::move(действие)) {
+    таблица_->installEventFilter(this);
+  }
+  bool eventFilter(QObject* объект, QEvent* событие) override {
+    if (объект == таблица_ && событие->type() == QEvent::KeyPress) {
+      const int клавиша = static_cast<QKeyEvent*>(событие)->key();
+      if ((клавиша == Qt::Key_Return || клавиша == Qt::Key_Enter) && таблица_->currentRow() >= 0) {
+        действие_(таблица_->currentRow(), таблица_->currentColumn());
+        return true;
+      }
+    }
+    return QObject::eventFilter(объект, событие);
+  }
+
+ private:
+  QTableWidget* таблица_;
+  std::function<void(int, int)> действие_;
+};
+
+}  // namespace
+
+Ячейки_совместителей::Ячейки_совместителей(QTableWidget* таблица, Цвет_ячейки цвет)
+    : QStyledItemDelegate(таблица), таблица_(таблица), цвет_(std::move(цвет)) {}
+
+void Ячейки_совместителей::paint(QPainter* кисть, const QStyleOptionViewItem& вид,
+                                 const QModelIndex& ячейка) const {
+  кисть->save();
+  const std::uint32_t цвет = цвет_(ячейка.row(), ячейка.column());
+  кисть->fillRect(вид.rect, цвет != 0 ? Цвет_RGB(цвет) : вид.palette.button().color());
+  кисть->setPen(вид.palette.color(QPalette::Text));
+  кисть->setFont(вид.font);
+  кисть->drawText(вид.rect.adjusted(2, 2, -2, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                  ячейка.data(Qt::DisplayRole).toString());
+  if (ячейка.row() == таблица_->currentRow() && ячейка.column() == таблица_->currentColumn()) {
+    QRect метка = вид.rect;
+    метка.setLeft(метка.right() - kШирина_метки + 1);
+    кисть->fillRect(метка, QColor(0, 0, 255));
+  }
+  кисть->setPen(вид.palette.color(QPalette::Mid));
+  кисть->drawLine(вид.rect.topRight(), вид.rect.bottomRight());
+  кисть->drawLine(вид.rect.bottomLeft(), вид.rect.bottomRight());
+  кисть->restore();
+}
+
+void При_выборе_ячейки(QTableWidget* таблица, std::function<void(int, int)> действие) {
+  QObject::connect(таблица, &QTableWidget::cellDoubleClicked, таблица, действие);
+  new Enter_в_таблице(таблица, std::move(действие));
+}
+
+void Настроить_таблицу_совместителей(QTableWidget* таблица,
+                                     Ячейки_совместителей::Цвет_ячейки цвет) {
+  таблица->verticalHeader()->hide();
+  таблица->verticalHeader()->setDefaultSectionSize(22);
+  таблица->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  таблица->horizontalHeader()->setHighlightSections(false);
+  таблица->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  таблица->setSelectionMode(QAbstractItemView::NoSelection);
+  таблица->setItemDelegate(new Ячейки_совместителей(таблица, std::move(цвет)));
+  // The mark follows the current cell.
+  QObject::connect(таблица, &QTableWidget::currentCellChanged, таблица,
+                   [таблица](int, int, int, int) { таблица->viewport()->update(); });
+}
+
+}  // namespace korvella

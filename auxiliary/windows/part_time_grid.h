@@ -1,0 +1,36 @@
+// What the part-timer grids of steps 10–12 share: cells painted in the model's
+// colours with a blue mark on the current cell, and one action for a double
+// click or Enter on a cell.
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <cstdint>
+#include <functional>
+
+namespace korvella {
+
+class Ячейки_совместителей : public QStyledItemDelegate {
+ public:
+  // Fill colour of a cell by the view's row and column; 0 paints it as a fixed cell.
+  using Цвет_ячейки = std::function<std::uint32_t(int строка, int столбец)>;
+  static constexpr int kШирина_метки = 18;
+
+  Ячейки_совместителей(QTableWidget* таблица, Цвет_ячейки цвет);
+  void paint(QPainter* кисть, const QStyleOptionViewItem& вид,
+             const QModelIndex& ячейка) const override;
+
+ private:
+  QTableWidget* таблица_;
+  Цвет_ячейки цвет_;
+};
+
+// A double click or Enter on a cell calls `действие` with the view's row and column.
+void При_выборе_ячейки(QTableWidget* таблица,
+                       std::function<void(int строка, int столбец)> действие);
+
+// The grid settings the three steps share: no editing, no selection, fixed
+// header sections and the owner-drawn cells.
+void Настроить_таблицу_совместителей(QTableWidget* таблица, Ячейки_совместителей::Цвет_ячейки цвет);
+
+}  // namespace korvella
