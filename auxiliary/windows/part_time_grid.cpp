@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "entry/windows/step_controls.h"
 
@@ -59,6 +61,29 @@ void Ячейки_совместителей::paint(QPainter* кисть, const 
 void При_выборе_ячейки(QTableWidget* таблица, std::function<void(int, int)> действие) {
   QObject::connect(таблица, &QTableWidget::cellDoubleClicked, таблица, действие);
   new Enter_в_таблице(таблица, std::move(действие));
+}
+
+void Подогнать_столбцы_к_заголовкам(QTableWidget* таблица) {
+  QHeaderView* заголовок = таблица->horizontalHeader();
+  const QFontMetrics метрики(заголовок->font());
+  for (int с = 0; с < таблица->columnCount(); ++с) {
+    const QTableWidgetItem* ячейка = таблица->horizontalHeaderItem(с);
+    if (ячейка == nullptr || заголовок->sectionResizeMode(с) != QHeaderView::Fixed) continue;
+    const int нужно = метрики.horizontalAdvance(ячейка->text()) + 14;
+    if (таблица->columnWidth(с) < нужно) таблица->setColumnWidth(с, нужно);
+  }
+}
+
+int Ширина_таблицы(const QTableWidget* таблица) {
+  int ширина = 2 * таблица->frameWidth() + таблица->verticalScrollBar()->sizeHint().width();
+  for (int с = 0; с < таблица->columnCount(); ++с) ширина += таблица->columnWidth(с);
+  return ширина;
+}
+
+int Ширина_с_заголовком(const QWidget* окно, int ширина) {
+  QFont жирный = окно->font();
+  жирный.setBold(true);
+  return std::max(ширина, QFontMetrics(жирный).horizontalAdvance(окно->windowTitle()) + 200);
 }
 
 void Настроить_таблицу_совместителей(QTableWidget* таблица,

@@ -1,4 +1,4 @@
-// What the part-timer grids of steps 10–12 share: cells painted in the model's
+// What the part-timer grids of steps 9–12 share: cells painted in the model's
 // colours with a blue mark on the current cell, and one action for a double
 // click or Enter on a cell.
 #pragma once
@@ -28,6 +28,17 @@ class Ячейки_совместителей : public QStyledItemDelegate {
 // A double click or Enter on a cell calls `действие` with the view's row and column.
 void При_выборе_ячейки(QTableWidget* таблица,
                        std::function<void(int строка, int столбец)> действие);
+
+// Widens every fixed-width column whose heading does not fit in the grid's font
+// (the widths of the original layout were chosen for a narrower font).
+void Подогнать_столбцы_к_заголовкам(QTableWidget* таблица);
+
+// The sum of the column widths, with the frame and a vertical scroll bar.
+int Ширина_таблицы(const QTableWidget* таблица);
+
+// A window width at least `ширина` that shows the whole caption (window
+// managers draw captions bold, beside the window's buttons).
+int Ширина_с_заголовком(const QWidget* окно, int ширина);
 
 // The grid settings the three steps share: no editing, no selection, fixed
 // header sections and the owner-drawn cells.

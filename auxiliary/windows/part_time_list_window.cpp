@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "auxiliary/windows/part_time_grid.h"
 #include "entry/windows/step_controls.h"
 
 namespace korvella {
@@ -53,19 +54,22 @@ void TФорма_список_совместителей::Построить_э�
   таблица_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   таблица_->horizontalHeader()->setHighlightSections(false);
   таблица_->setSelectionMode(QAbstractItemView::SingleSelection);
-  int ширина = 0;
+  QStringList заголовки;
   for (int с = 0; с < М::kСтолбцов; ++с) {
     таблица_->setColumnWidth(с, М::kШирины_столбцов[с]);
-    ширина += М::kШирины_столбцов[с];
+    заголовки << QString::fromStdString(модель().Ячейка(0, с));
   }
+  таблица_->setHorizontalHeaderLabels(заголовки);
+  Подогнать_столбцы_к_заголовкам(таблица_);
+  const int ширина = Ширина_таблицы(таблица_);
   connect(таблица_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* ячейка) {
     if (загрузка_) return;
     модель().Изменить_ячейку(ячейка->row() + 1, ячейка->column(), ячейка->text().toStdString());
   });
   столбец->addLayout(ряд);
   столбец->addWidget(таблица_, 1);
-  таблица_->setMinimumWidth(ширина + 4);
-  resize(ширина + 40, 340);
+  таблица_->setMinimumWidth(ширина);
+  resize(Ширина_с_заголовком(this, ширина + 40), 340);
 }
 
 void TФорма_список_совместителей::Загрузить_из_модели() {
@@ -77,9 +81,6 @@ void TФорма_список_совместителей::Загрузить_и�
 void TФорма_список_совместителей::Показать_таблицу() {
   const auto& м = модель();
   загрузка_ = true;
-  QStringList заголовки;
-  for (int с = 0; с < М::kСтолбцов; ++с) заголовки << QString::fromStdString(м.Ячейка(0, с));
-  таблица_->setHorizontalHeaderLabels(заголовки);
   таблица_->setRowCount(м.Строк() - 1);
   for (int r = 1; r < м.Строк(); ++r) {
     таблица_->setItem(r - 1, 0, Ячейка_только_для_чтения(м.Ячейка(r, 0)));

@@ -1,8 +1,10 @@
 #include "auxiliary/windows/part_time_load_window.h"
 
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "auxiliary/windows/part_time_grid.h"
 #include "auxiliary/windows/part_time_load_dialog_window.h"
@@ -38,7 +40,7 @@ void TФорма_ТРПН_совместителей::Построить_эле�
   При_выборе_ячейки(таблица_, [this](int строка, int с) { Ввести_в_ячейку(строка, с); });
   столбец->addWidget(таблица_, 1);
   диалог_ = new TФорма_ввода_нагрузки_совместителей(среда_, this);
-  resize(1000, 480);
+  resize(Ширина_с_заголовком(this, 700), 480);
 }
 
 void TФорма_ТРПН_совместителей::Загрузить_из_модели() {
@@ -52,6 +54,11 @@ void TФорма_ТРПН_совместителей::Загрузить_из_м
         с, с < М::kФиксированных_столбцов ? kШирины_фиксированных[с] : М::kШирина_столбца);
   }
   таблица_->setHorizontalHeaderLabels(заголовки);
+  Подогнать_столбцы_к_заголовкам(таблица_);
+  // Every part-timer's column in sight, as far as the screen allows.
+  const QRect экран = screen()->availableGeometry();
+  const int ширина = std::min(экран.width(), Ширина_таблицы(таблица_) + 40);
+  if (ширина > width()) resize(ширина, height());
   for (int r = kСтрок_в_заголовке; r < м.Строк(); ++r)
     for (int с = 0; с < м.Столбцов(); ++с)
       таблица_->setItem(r - kСтрок_в_заголовке, с, Ячейка_только_для_чтения(м.Ячейка(r, с)));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,6 +45,17 @@ QColor Цвет_на_экране(QTableWidget* т, int строка, int сто
   return картинка.pixelColor(точка * картинка.devicePixelRatio());
 }
 
+// Every heading and the caption are seen whole in the font the platform has.
+void Заголовки_видны(QTableWidget* т) {
+  const QFontMetrics метрики(т->horizontalHeader()->font());
+  for (int с = 0; с < т->columnCount(); ++с)
+    EXPECT_LT(метрики.horizontalAdvance(т->horizontalHeaderItem(с)->text()), т->columnWidth(с)) << с;
+  QWidget* окно = т->window();
+  QFont жирный = окно->font();
+  жирный.setBold(true);
+  EXPECT_LT(QFontMetrics(жирный).horizontalAdvance(окно->windowTitle()), окно->width());
+}
+
 void Enter(QWidget* где) {
   QKeyEvent нажатие(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
   QApplication::sendEvent(где, &нажатие);
@@ -61,6 +73,7 @@ TEST(Окно_шага_9, КоличествоСписокИОтказВЯчей
     QTableWidget* т = окно.Таблица_списка_совместителей();
     EXPECT_EQ(т->horizontalHeaderItem(4)->text().toStdString(), "Первый день (примерно)");
     EXPECT_EQ(т->columnWidth(1), 155);
+    Заголовки_видны(т);
     поле->setFocus();
     поле->selectAll();
     QTest::keyClicks(поле, "x4");  // the letter is swallowed
@@ -138,6 +151,7 @@ TEST(Окно_шага_11, EnterПоЯчейкеЗапрета) {
     QTableWidget* т = окно.Таблица();
     ASSERT_EQ(т->rowCount(), 3);
     EXPECT_EQ(т->horizontalHeaderItem(1)->text().toStdString(), "      ФИО совместителя");
+    Заголовки_видны(т);
     т->setCurrentCell(2, 2);
     с.диалоги.Ответить(true);
     Enter(т);
@@ -186,6 +200,7 @@ TEST(Окно_шага_12, НагрузкаЧерезДиалог) {
     ASSERT_EQ(т->rowCount(), 6);  // the sum row and five classes
     ASSERT_EQ(т->columnCount(), 4);
     EXPECT_EQ(т->columnWidth(2), 280);
+    Заголовки_видны(т);
     EXPECT_EQ(т->horizontalHeaderItem(3)->text().toStdString(), "[2] Совм_2, Предм_2");
     EXPECT_EQ(Текст(т, 2, 1), "к2");
     окно.Ввести_в_ячейку(2, 2);
