@@ -5,12 +5,10 @@
 
 #include <chrono>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
-#include "cli/chain_runner.h"
-#include "core/data_files.h"
+#include "bench/chain_task.h"
 #include "core/random.h"
 #include "timetable/main_timetable_step.h"
 
@@ -19,45 +17,10 @@ namespace {
 
 constexpr int kЗадач = 20;
 
-// The record as step 29 finds it: the chain run with autogeneration up to step 28.
-std::unique_ptr<тип_Главная_запись> Задача_до_шага_29(int классов, const char* режим, int зерно) {
-  static const Реестр_шагов реестр = cli::Реестр_всех_шагов();
-  static const bool папка = [] {
-    const auto путь = std::filesystem::temp_directory_path() / "korvella_main_loop_bench";
-    std::filesystem::create_directories(путь);
-    Установить_рабочий_каталог(путь.string());
-    return true;
-  }();
-  (void)папка;
-  auto з = std::make_unique<тип_Главная_запись>();
-  Обнулить_запись(*з);
-  з->Последняя_показанная_форма = -1;
-  Диалоги_по_сценарию диалоги;
-  Оболочка оболочка;
-  Среда среда{*з, диалоги, оболочка};
-  cli::Параметры п;
-  п.команда = "new";
-  п.классы = классов;
-  п.режим = режим;
-  Установить_главное_зерно(зерно);
-  Начать_новую_задачу(среда, [&](int номер) {
-    if (номер == 29) {
-      з->Флаг_продолжения = false;
-      return;
-    }
-    auto модель = реестр.Создать(номер, среда);
-    модель->Активировать();
-    cli::Ввести_с_командной_строки(*модель, п, среда);
-    if (auto* расчёт = dynamic_cast<Модель_расчётного_шага*>(модель.get())) расчёт->Рассчитать();
-    if (!модель->Продолжить()) модель->Закрыть();
-  });
-  return з;
-}
-
 void Шаг_29(benchmark::State& state, int классов, const char* режим) {
   std::vector<std::unique_ptr<тип_Главная_запись>> задачи;
   for (int зерно = 1; зерно <= kЗадач; ++зерно)
-    задачи.push_back(Задача_до_шага_29(классов, режим, зерно));
+    задачи.push_back(Задача_до_шага(29, классов, режим, зерно));
   auto з = std::make_unique<тип_Главная_запись>();
   Диалоги_по_сценарию диалоги;
   Оболочка оболочка;
@@ -85,7 +48,8 @@ void Шаг_29(benchmark::State& state, int классов, const char* режи
   }
   state.counters["ms_per_task"] = 1e-6 * нс_шага / расчётов;
   state.counters["assignment_share"] = static_cast<double>(замер.нс_назначений) / нс_шага;
-  state.counters["us_per_assignment"] = 1e-3 * замер.нс_назначений / std::max<std::int64_t>(1, замер.назначений);
+  state.counters["us_per_assignment"] =
+      1e-3 * замер.нс_назначений / std::max<std::int64_t>(1, замер.назначений);
   state.counters["iterations"] = static_cast<double>(итераций) / расчётов;
   state.counters["attempts"] = static_cast<double>(попыток) / расчётов;
   state.counters["done"] = static_cast<double>(готово) / расчётов;

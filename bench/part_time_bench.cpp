@@ -4,13 +4,11 @@
 // part-timers' timetable, which uses all 3000 tries.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 #include <vector>
 
 #include "auxiliary/part_time_timetable.h"
-#include "cli/chain_runner.h"
-#include "core/data_files.h"
+#include "bench/chain_task.h"
 #include "core/random.h"
 
 namespace korvella {
@@ -20,37 +18,7 @@ constexpr int kЗадач = 20;
 
 // The record as step 13 finds it, with the union of prohibitions built.
 std::unique_ptr<тип_Главная_запись> Задача_до_шага_13(int классов, const char* режим, int зерно) {
-  static const Реестр_шагов реестр = cli::Реестр_всех_шагов();
-  static const bool папка = [] {
-    const auto путь = std::filesystem::temp_directory_path() / "korvella_part_time_bench";
-    std::filesystem::create_directories(путь);
-    Установить_рабочий_каталог(путь.string());
-    return true;
-  }();
-  (void)папка;
-  auto з = std::make_unique<тип_Главная_запись>();
-  Обнулить_запись(*з);
-  з->Последняя_показанная_форма = -1;
-  Диалоги_по_сценарию диалоги;
-  Оболочка оболочка;
-  Среда среда{*з, диалоги, оболочка};
-  cli::Параметры п;
-  п.команда = "new";
-  п.классы = классов;
-  п.режим = режим;
-  п.задачи = std::vector<std::string>{"parttime"};
-  Установить_главное_зерно(зерно);
-  Начать_новую_задачу(среда, [&](int номер) {
-    if (номер >= 13) {
-      з->Флаг_продолжения = false;
-      return;
-    }
-    auto модель = реестр.Создать(номер, среда);
-    модель->Активировать();
-    cli::Ввести_с_командной_строки(*модель, п, среда);
-    if (auto* расчёт = dynamic_cast<Модель_расчётного_шага*>(модель.get())) расчёт->Рассчитать();
-    if (!модель->Продолжить()) модель->Закрыть();
-  });
+  auto з = Задача_до_шага(13, классов, режим, зерно, {"parttime"});
   з->Расписание_для_совместителей.Обнулить();
   Получить_таблицу_всех_текущих_запрещений(*з);
   return з;
