@@ -4,13 +4,12 @@
 #include <QMessageBox>
 #include <exception>
 
-#include "cli/chain_runner.h"
+#include "app/program_steps.h"
+#include "app/program_windows.h"
 #include "core/main_record.h"
 #include "shell/windows/exception_reporter.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/single_instance.h"
-#include "shell/windows/step_windows.h"
-#include "shell/windows/tab_frames.h"
 #include "shell/windows/window_dialogs.h"
 
 namespace {
@@ -41,12 +40,13 @@ int main(int argc, char** argv) {
   }
 
   try {
-    const Реестр_шагов реестр = cli::Реестр_всех_шагов();
+    const Реестр_шагов реестр = Реестр_всех_шагов();
     Диалоги_окнами диалоги;
     приложение.Установить_диалоги(&диалоги);
     TГлавная_форма главная_форма(Главная_запись, диалоги, Создать_фреймы_вкладок);
     диалоги.Установить_главное_окно(&главная_форма);
-    Окна_шагов окна_шагов(главная_форма.Среда_программы(), реестр, &главная_форма);
+    Окна_шагов окна_шагов(главная_форма.Среда_программы(), реестр, &главная_форма,
+                          Окна_шагов_программы());
     главная_форма.Установить_показ_шага(окна_шагов.Как_показ_шага());
     главная_форма.showMaximized();
     return приложение.exec();

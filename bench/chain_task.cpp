@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/program_steps.h"
 #include "cli/chain_runner.h"
 #include "core/data_files.h"
 #include "core/random.h"
@@ -10,7 +11,7 @@ namespace korvella {
 
 std::unique_ptr<тип_Главная_запись> Задача_до_шага(int шаг, int классов, const char* режим,
                                                    int зерно, std::vector<std::string> задачи) {
-  static const Реестр_шагов реестр = cli::Реестр_всех_шагов();
+  static const Реестр_шагов реестр = Реестр_всех_шагов();
   // The chain's steps read and write nothing on disk, but loading needs a folder.
   static const bool папка = [] {
     const auto путь = std::filesystem::temp_directory_path() / "korvella_bench";
@@ -27,9 +28,13 @@ std::unique_ptr<тип_Главная_запись> Задача_до_шага(i
   Среда среда{*з, диалоги, оболочка};
   cli::Параметры п;
   п.команда = "new";
-  п.классы = классов;
-  п.режим = режим;
-  if (!задачи.empty()) п.задачи = std::move(задачи);
+  п.опции["--classes"] = std::to_string(классов);
+  п.опции["--mode"] = режим;
+  if (!задачи.empty()) {
+    std::string список;
+    for (const auto& задача : задачи) список += (список.empty() ? "" : ",") + задача;
+    п.опции["--tasks"] = список;
+  }
   Установить_главное_зерно(зерно);
   Начать_новую_задачу(среда, [&](int номер) {
     if (номер >= шаг) {

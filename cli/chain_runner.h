@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "cli/options.h"
 #include "shell/step_registry.h"
@@ -36,7 +38,13 @@ class Прогон_цепочки {
 // the class count and the grid mode).
 void Ввести_с_командной_строки(Модель_шага& модель, const Параметры& параметры, Среда& среда);
 
-// Every step model the logic has.
-Реестр_шагов Реестр_всех_шагов();
+// --tasks: the items of the list, and the check of its value.
+std::vector<std::string> Задачи_командной_строки(const std::string& список);
+std::string Проверить_задачи(const std::string& список);
+
+// `new` and `continue`: run the chain on the data file and save it.
+int Команда_новая_задача(const Параметры& п);
+int Команда_продолжить(const Параметры& п);
+std::string Проверить_новую_задачу(const Параметры& п);
 
 }  // namespace korvella::cli

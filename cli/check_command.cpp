@@ -1,9 +1,7 @@
 #include "cli/check_command.h"
 
-#include <fstream>
-#include <memory>
-
-#include "core/data_files.h"
+#include "cli/commands.h"
+#include "cli/session.h"
 #include "timetable/timetable_check.h"
 
 namespace korvella::cli {
@@ -11,39 +9,64 @@ namespace {
 
 constexpr std::size_t kПоказать_нарушений = 20;
 
-}  // namespace
-
-int Отчёт_о_проверке(const тип_Главная_запись& з, std::FILE* вывод) {
-  const auto итог = Проверка_основного_расписания(з);
-  std::fprintf(вывод, "main timetable: %d classes, %dx%d, %d teachers, %d load rows, %d lessons\n",
+void Школа(const тип_Главная_запись& з, std::FILE* вывод) {
+  std::fprintf(вывод, "school: %d classes, %dx%d, %d teachers, %d load rows\n",
                з.Количество_классов_в_школе, з.Количество_учебных_дней_в_неделе,
                з.Количество_уроков_в_день, з.Количество_шатных_преподавателей,
-               з.Количество_учебных_нагрузок, итог.уроков);
-  if (итог.Верно()) {
-    std::fprintf(вывод, "check passed\n");
-    return 0;
-  }
-  for (std::size_t i = 0; i < итог.нарушения.size() && i < kПоказать_нарушений; ++i)
-    std::fprintf(вывод, "  %s\n", итог.нарушения[i].c_str());
-  if (итог.нарушения.size() > kПоказать_нарушений)
-    std::fprintf(вывод, "  ... and %zu more\n", итог.нарушения.size() - kПоказать_нарушений);
-  std::fprintf(вывод, "check failed: %zu violation(s)\n", итог.нарушения.size());
-  return 1;
+               з.Количество_учебных_нагрузок);
 }
 
-int Выполнить_проверку(const Параметры&, std::FILE* вывод) {
-  const auto путь = Путь_файла_главной_записи();
-  auto з = std::make_unique<тип_Главная_запись>();
-  std::ifstream файл(путь, std::ios::binary);
-  if (!файл || !файл.read(reinterpret_cast<char*>(з.get()), sizeof(тип_Главная_запись))) {
-    std::fprintf(вывод, "no readable data file %s\ncheck failed\n", путь.string().c_str());
-    return 1;
+}  // namespace
+
+const std::vector<Проверяемое_расписание>& Проверяемые_расписания() {
+  static const std::vector<Проверяемое_расписание> расписания = {
+      {"main timetable", [](const тип_Главная_запись& з) -> bool { return з.Готово_основное_расписание; },
+       true, [](const тип_Главная_запись& з) { return Проверка_основного_расписания(з, false); }},
+  };
+  return расписания;
+}
+
+int Отчёт_о_проверке(const тип_Главная_запись& з, std::FILE* вывод) {
+  Школа(з, вывод);
+  std::size_t всего = 0;
+  std::string где;
+  for (const Проверяемое_расписание& р : Проверяемые_расписания()) {
+    if (!р.построено(з)) {
+      std::fprintf(вывод, "%s: not built\n", р.название);
+      if (р.обязательно) {
+        ++всего;
+        где += std::string(где.empty() ? "" : ", ") + р.название + " 1";
+      }
+      continue;
+    }
+    const Итог_проверки_расписания итог = р.проверить(з);
+    std::fprintf(вывод, "%s: %d lessons, %s\n", р.название, итог.уроков,
+                 итог.Верно() ? "sound" : "violations:");
+    for (std::size_t i = 0; i < итог.нарушения.size() && i < kПоказать_нарушений; ++i)
+      std::fprintf(вывод, "  %s: %s\n", р.название, итог.нарушения[i].c_str());
+    if (итог.нарушения.size() > kПоказать_нарушений)
+      std::fprintf(вывод, "  %s: ... and %zu more\n", р.название,
+                   итог.нарушения.size() - kПоказать_нарушений);
+    if (!итог.Верно()) {
+      всего += итог.нарушения.size();
+      где += std::string(где.empty() ? "" : ", ") + р.название + " " +
+             std::to_string(итог.нарушения.size());
+    }
   }
-  if (!Содержимое_главной_записи_допустимо(*з)) {
-    std::fprintf(вывод, "the data file %s is damaged\ncheck failed\n", путь.string().c_str());
-    return 1;
+  if (всего == 0) {
+    std::fprintf(вывод, "check passed\n");
+    return kГотово;
   }
-  return Отчёт_о_проверке(*з, вывод);
+  std::fprintf(вывод, "check failed: %zu violation(s) (%s)\n", всего, где.c_str());
+  return kНеудача;
+}
+
+int Команда_проверить(const Параметры&) {
+  if (!Прочитать_для_просмотра()) {
+    std::fprintf(stdout, "check failed\n");
+    return kНеудача;
+  }
+  return Отчёт_о_проверке(Главная_запись, stdout);
 }
 
 }  // namespace korvella::cli

@@ -1,79 +1,51 @@
 // korvella-cli: the timetable planner's logic without any window.
 #include <cstdio>
-#include <iostream>
 
-#include "cli/chain_runner.h"
-#include "cli/cli_dialogs.h"
-#include "cli/check_command.h"
-#include "cli/options.h"
-#include "cli/view_commands.h"
+#include "cli/commands.h"
 #include "core/data_files.h"
 #include "core/failure.h"
 #include "core/random.h"
 
-namespace korvella::cli {
 namespace {
 
-int Выполнить(const Параметры& п) {
-  // Under the step lines of the chain, indented.
-  Диалоги_командной_строки диалоги(stdout, "    ");
-  Оболочка оболочка;
-  Среда среда{Главная_запись, диалоги, оболочка};
-  Загрузка_главной_записи(среда.запись, диалоги);
-  Проверка_наличия_файла_журнала_замен();
+const std::vector<korvella::cli::Опция>* Опции_команды(const std::string& имя) {
+  const auto* команда = korvella::cli::Найти_команду(имя);
+  return команда ? &команда->опции : nullptr;
+}
 
-  const Реестр_шагов реестр = Реестр_всех_шагов();
-  Прогон_цепочки прогон(среда, реестр, п, stdout);
-  if (п.команда == "new") {
-    Начать_новую_задачу(среда, прогон.Как_показ_шага());
-  } else {
-    Продолжить_начатую_задачу(среда, прогон.Как_показ_шага());
-  }
-  Сохранение_главной_записи(среда.запись);
-  return прогон.Сбой() || !среда.запись.Флаг_продолжения ? 1 : 0;
+int Ошибка_употребления(const std::string& текст) {
+  std::fprintf(stderr, "korvella-cli: %s\n\n%s", текст.c_str(), korvella::cli::Справка().c_str());
+  return korvella::cli::kУпотребление;
 }
 
 }  // namespace
-}  // namespace korvella::cli
 
 int main(int argc, char** argv) {
   using namespace korvella;
   std::string ошибка;
-  const auto параметры = cli::Разобрать(argc, argv, ошибка);
-  if (!параметры) {
-    std::fprintf(stderr, "korvella-cli: %s\n\n%s", ошибка.c_str(), cli::kСправка);
-    return 2;
-  }
+  const auto параметры = cli::Разобрать(argc, argv, Опции_команды, ошибка);
+  if (!параметры) return Ошибка_употребления(ошибка);
   if (параметры->команда == "help") {
-    std::fputs(cli::kСправка, stdout);
-    return 0;
+    std::fputs(cli::Справка().c_str(), stdout);
+    return cli::kГотово;
   }
-  if (параметры->команда != "new" && параметры->команда != "continue" &&
-      параметры->команда != "check" &&
-      !cli::Команда_просмотра(параметры->команда)) {
-    std::fprintf(stderr, "korvella-cli: unknown command %s\n\n%s", параметры->команда.c_str(),
-                 cli::kСправка);
-    return 2;
-  }
-  if (const std::string т = cli::Ошибка_команды_просмотра(*параметры); !т.empty()) {
-    std::fprintf(stderr, "korvella-cli: %s\n\n%s", т.c_str(), cli::kСправка);
-    return 2;
-  }
-  if (параметры->каталог_данных) Установить_рабочий_каталог(*параметры->каталог_данных);
-  if (параметры->зерно) Установить_главное_зерно(*параметры->зерно);
+  if (const std::string т = cli::Ошибка_употребления(*параметры); !т.empty())
+    return Ошибка_употребления(т);
+
+  if (const auto каталог = параметры->Значение("--data-dir")) Установить_рабочий_каталог(*каталог);
+  if (const auto зерно = параметры->Число("--seed"))
+    Установить_главное_зерно(static_cast<std::uint64_t>(*зерно));
   try {
-    if (параметры->команда == "check") return cli::Выполнить_проверку(*параметры, stdout);
-    if (cli::Команда_просмотра(параметры->команда))
-      return cli::Выполнить_команду_просмотра(*параметры);
-    return cli::Выполнить(*параметры);
+    return cli::Найти_команду(параметры->команда)->выполнить(*параметры);
   } catch (const Исключение_процедуры& e) {
     std::fprintf(stderr, "%s\n", e.what());
   } catch (const Фатальная_проверка& e) {
     std::fprintf(stderr, "%s\n", e.what());
   } catch (const Завершение_программы&) {
-    return 1;
+    // A "Нет" to a question that would have cost data: nothing was changed.
+    return cli::kНеудача;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", Текст_исключения("korvella-cli", e.what()).c_str());
   }
-  return 3;
+  return cli::kСбой;
 }

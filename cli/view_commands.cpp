@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "cli/cli_dialogs.h"
+#include "cli/commands.h"
+#include "cli/session.h"
 #include "core/data_files.h"
 #include "views/class_tab.h"
 #include "views/spreadsheet_writer.h"
@@ -32,18 +34,9 @@ std::unique_ptr<Вкладка_расписание_классов> Вкладк
 
 }  // namespace
 
-bool Команда_просмотра(const std::string& команда) {
-  return команда == "show" || команда == "export";
-}
-
-std::string Ошибка_команды_просмотра(const Параметры& п) {
-  if (п.команда == "show") {
-    if (п.аргументы.size() != 1 || (п.аргументы[0] != "classes" && п.аргументы[0] != "teachers"))
-      return "show takes one of: classes, teachers";
-    if (п.выходной_файл) return "--out is an option of export";
-  } else if (п.команда == "export" && !п.аргументы.empty()) {
-    return "export takes no words, only --out FILE";
-  }
+std::string Проверить_показ(const Параметры& п) {
+  if (п.слова[0] != "classes" && п.слова[0] != "teachers")
+    return "show takes one of: classes, teachers";
   return {};
 }
 
@@ -62,7 +55,8 @@ int Показать_вкладку(const тип_Главная_запись& з
 int Вывести_в_файл(const тип_Главная_запись& з, const Параметры& п, Диалоги& диалоги,
                    std::FILE* вывод) {
   const auto вкладка = Вкладка_классов(з);
-  if (!п.выходной_файл) {
+  const auto выходной_файл = п.Значение("--out");
+  if (!выходной_файл) {
     if (!вкладка->Вывод_в_файл(з, диалоги)) return 1;
     std::fprintf(вывод, "%s\n", Путь_файла_Excel().string().c_str());
     return 0;
@@ -70,18 +64,23 @@ int Вывести_в_файл(const тип_Главная_запись& з, con
   // An explicit file is the user's own choice: no questions about the Documents
   // folder, but the same precondition as the tool bar's action.
   if (!вкладка->Вывод_в_файл_возможен(з, диалоги)) return 1;
-  if (!Записать_файл_Excel(*п.выходной_файл, вкладка->Таблица(), вкладка->Сетка().Раскраска(),
+  if (!Записать_файл_Excel(*выходной_файл, вкладка->Таблица(), вкладка->Сетка().Раскраска(),
                            диалоги))
     return 1;
-  std::fprintf(вывод, "%s\n", п.выходной_файл->c_str());
+  std::fprintf(вывод, "%s\n", выходной_файл->c_str());
   return 0;
 }
 
-int Выполнить_команду_просмотра(const Параметры& п) {
+int Команда_показать(const Параметры& п) {
+  if (!Прочитать_для_просмотра()) return kНеудача;
   // Standard output carries the grid alone.
   Диалоги_командной_строки диалоги(stderr, "");
-  Загрузка_главной_записи(Главная_запись, диалоги);
-  if (п.команда == "show") return Показать_вкладку(Главная_запись, п.аргументы[0], диалоги, stdout);
+  return Показать_вкладку(Главная_запись, п.слова[0], диалоги, stdout);
+}
+
+int Команда_вывести(const Параметры& п) {
+  if (!Прочитать_для_просмотра()) return kНеудача;
+  Диалоги_командной_строки диалоги(stderr, "", п.Согласие_на_утрату_данных());
   return Вывести_в_файл(Главная_запись, п, диалоги, stdout);
 }
 

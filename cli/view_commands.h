@@ -12,10 +12,8 @@
 
 namespace korvella::cli {
 
-bool Команда_просмотра(const std::string& команда);
-
-// Usage errors of a view command, before any file is read; empty when none.
-std::string Ошибка_команды_просмотра(const Параметры& п);
+// Usage errors of `show` beyond the word count; empty when none.
+std::string Проверить_показ(const Параметры& п);
 
 // Runs the command on a loaded record; the dialogs say what the windows would.
 // Returns the exit code.
@@ -24,7 +22,8 @@ int Показать_вкладку(const тип_Главная_запись& з
 int Вывести_в_файл(const тип_Главная_запись& з, const Параметры& п, Диалоги& диалоги,
                    std::FILE* вывод);
 
-// Loads the data file and runs the command.
-int Выполнить_команду_просмотра(const Параметры& п);
+// The commands: read the data file and run.
+int Команда_показать(const Параметры& п);
+int Команда_вывести(const Параметры& п);
 
 }  // namespace korvella::cli

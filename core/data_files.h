@@ -27,18 +27,33 @@ std::filesystem::path Путь_файла_прежней_версии();     // 
 constexpr std::size_t kРазмер_записи_прежней_версии = 281'352;
 
 void Сохранение_главной_записи(const тип_Главная_запись& запись);
-void Проверка_наличия_файла_главной_записи(тип_Главная_запись& запись);
+
+// What the start-up check of the files did.
+enum class Итог_проверки_файлов {
+  Без_изменений,          // the data file is there
+  Создан_новый,           // a new data file with an empty task
+  Преобразован,           // the previous version's file converted
+  Прежний_заменён_новым,  // the previous version's file could not be converted: a new one
+};
+Итог_проверки_файлов Проверка_наличия_файла_главной_записи(тип_Главная_запись& запись);
 // False after a failed read (the file was deleted on "Да"); "Нет" ends the program
 // (Завершение_программы).
 bool Чтение_главной_записи(тип_Главная_запись& запись, Диалоги& диалоги);
 void Создание_нового_файла_главной_записи(тип_Главная_запись& запись);
-void Конвертация_главной_записи(тип_Главная_запись& запись);
+// True when the previous version's file was converted; false when it could not be
+// and a new file was created in its place (the old file stays).
+bool Конвертация_главной_записи(тип_Главная_запись& запись);
 // The block copy of the conversion: the previous version's 281,352-byte record into
 // the new layout; everything new in this version is zero.
 void Перенести_прежнюю_запись(const std::uint8_t* старая, тип_Главная_запись& запись);
 
-// Loading at start-up: check the files and read until the read succeeds.
+// Loading at start-up: check the files and read until the read succeeds. A data
+// file that exists but cannot be read is reported, never called damaged.
 void Загрузка_главной_записи(тип_Главная_запись& запись, Диалоги& диалоги);
+
+// Loading for a command that only looks at the data: nothing is created, converted
+// on disk or deleted. Empty on success, else why there is nothing to show.
+std::string Чтение_главной_записи_для_просмотра(тип_Главная_запись& запись);
 
 // Whether a record read from a file is one the program can work with: every count
 // within the limits that size its arrays, a step number in -1..29, a grid mode

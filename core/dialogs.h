@@ -19,6 +19,10 @@ class Диалоги {
   virtual void Сообщение(std::string_view текст) = 0;
   // Question window "Вопрос": true when the answer is "Да".
   virtual bool Вопрос(std::string_view текст) = 0;
+  // A question whose "Да" deletes, replaces or overwrites the user's data. The
+  // windows ask it like any other; the command line answers "Нет" unless told
+  // otherwise, so that no command destroys data on its own.
+  virtual bool Вопрос_об_утрате_данных(std::string_view текст) { return Вопрос(текст); }
   // The platform's plain message box (no icon, one OK button).
   virtual void Простое_сообщение(std::string_view текст) = 0;
   // The platform's standard error message box.
@@ -34,6 +38,7 @@ class Диалоги_по_сценарию : public Диалоги {
     Вид вид;
     std::string текст;
     bool ответ = false;
+    bool об_утрате_данных = false;
   };
 
   explicit Диалоги_по_сценарию(bool ответ_по_умолчанию = true)
@@ -52,6 +57,11 @@ class Диалоги_по_сценарию : public Диалоги {
       ответы_.pop_front();
     }
     вызовы.push_back({Вид::Вопрос, std::string(т), ответ});
+    return ответ;
+  }
+  bool Вопрос_об_утрате_данных(std::string_view т) override {
+    const bool ответ = Вопрос(т);
+    вызовы.back().об_утрате_данных = true;
     return ответ;
   }
   void Простое_сообщение(std::string_view т) override {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -33,10 +34,14 @@ void Сбросить_папку(const fs::path& папка) {
 void Установить_сбой_записи_после(std::optional<std::size_t> байт) { сбой_после = байт; }
 
 void Записать_файл_надёжно(const fs::path& путь, const void* данные, std::size_t размер) {
-  fs::path временный = путь;
-  временный += ".tmp";
-  const int fd = ::open(временный.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  std::string шаблон = путь.string() + ".tmp.XXXXXX";
+  const int fd = ::mkostemp(шаблон.data(), O_CLOEXEC);
+  const fs::path временный = шаблон;
   if (fd < 0) Ошибка_ввода_вывода("Не удалось создать файл", временный, errno);
+  // mkostemp makes the file private; a data file is as readable as any other.
+  const mode_t маска = ::umask(0);
+  ::umask(маска);
+  ::fchmod(fd, 0666 & ~маска);
 
   auto Отказаться = [&](const char* что, int код) {
     ::close(fd);
@@ -73,19 +78,27 @@ void Записать_файл_надёжно(const fs::path& путь, const vo
   Сбросить_папку(путь.parent_path());
 }
 
-bool Прочитать_начало_файла(const fs::path& путь, void* куда, std::size_t размер) {
+Итог_чтения Прочитать_начало_файла(const fs::path& путь, void* куда, std::size_t размер) {
   const int fd = ::open(путь.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return Итог_чтения::Нет_файла;
+    Ошибка_ввода_вывода("Не удалось открыть файл", путь, errno);
+  }
   auto* байты = static_cast<std::uint8_t*>(куда);
   std::size_t прочитано = 0;
   while (прочитано < размер) {
     const ssize_t n = ::read(fd, байты + прочитано, размер - прочитано);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
+    if (n < 0) {
+      const int код = errno;
+      ::close(fd);
+      Ошибка_ввода_вывода("Не удалось прочитать файл", путь, код);
+    }
+    if (n == 0) break;
     прочитано += static_cast<std::size_t>(n);
   }
   ::close(fd);
-  return прочитано == размер;
+  return прочитано == размер ? Итог_чтения::Прочитан : Итог_чтения::Короткий;
 }
 
 void Переименовать_надёжно(const fs::path& откуда, const fs::path& куда) {

@@ -1,8 +1,14 @@
 #include "core/main_record.h"
 
 #include <cstring>
+#include <stdexcept>
+#include <string>
 
 namespace korvella {
+
+void Индекс_вне_границ(const char* условие) {
+  throw std::out_of_range(std::string("Индекс вне границ массива: ") + условие);
+}
 
 тип_Главная_запись Главная_запись{};
 тип_Главная_запись Запомненная_главная_запись{};

@@ -2,7 +2,6 @@
 // type here is trivially copyable, has no padding of its own and an explicit width.
 #pragma once
 
-#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -13,9 +12,16 @@
 
 namespace korvella {
 
-// Index checks cost a compare in hot loops; they are on in every build but the
-// benchmark (NDEBUG) one.
-#define KORVELLA_INDEX_CHECK(condition) assert(condition)
+// An index outside its array is a programming error or damaged data: it throws
+// std::out_of_range, so the enclosing guarded procedure reports it under its own
+// name instead of reading past the record. The check is one well-predicted
+// compare, so it stays on in every build.
+[[noreturn, gnu::cold, gnu::noinline]] void Индекс_вне_границ(const char* условие);
+#define KORVELLA_INDEX_CHECK(condition) \
+  do {                                  \
+    if (!(condition)) [[unlikely]]      \
+      ::korvella::Индекс_вне_границ(#condition); \
+  } while (false)
 
 // A one-byte Boolean. Any byte other than 0 reads as true, so a damaged byte can
 // never produce an invalid bool value.

@@ -21,6 +21,13 @@ std::vector<int> Пройденные_шаги(const тип_Главная_за�
 // tables, the rooms and the substitutions start afresh, the log file is emptied.
 void Сброс_при_возврате_к_шагу(Среда& среда, int шаг);
 
+// A record holding a calculation's result while the chain has not yet reached
+// the steps that make its data (no run of the program leaves that behind; an
+// edited or foreign file can) would have those data regenerated under the kept
+// result. So the results after `шаг` are cleared as a return to the step clears
+// them, except the substitution log. True when something was cleared.
+bool Согласование_результатов_с_шагом(Среда& среда, int шаг);
+
 // The class tab's layers, each when the task has come that far and its
 // calculation is done; then the tables of unfinished calculations are cleared.
 void Обновление_вкладки_классов(Среда& среда);

@@ -1,6 +1,5 @@
 #include "shell/step_table.h"
 
-#include <cassert>
 
 namespace korvella {
 namespace {
@@ -80,7 +79,7 @@ constexpr Описание_шага kШаги[kКоличество_шагов] 
 }  // namespace
 
 const Описание_шага& Шаг(int номер) {
-  assert(номер >= 0 && номер < kКоличество_шагов);
+  KORVELLA_INDEX_CHECK(номер >= 0 && номер < kКоличество_шагов);
   return kШаги[номер];
 }
 

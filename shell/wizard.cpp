@@ -3,6 +3,7 @@
 #include "core/data_files.h"
 #include "core/dates.h"
 #include "core/failure.h"
+#include "shell/return_to_step.h"
 #include "shell/step_model.h"
 #include "shell/step_table.h"
 #include "substitutions/substitution_data.h"
@@ -47,6 +48,8 @@ void Пройти_цепочку(Среда& среда, int с_шага, const 
 
 void Начать_новую_задачу(Среда& среда, const Показ_шага& показать) {
   auto& з = среда.запись;
+  // An ordinary question: whoever asks for a new task has chosen to lose the old one,
+  // so the command line's "new" answers it itself.
   if (з.Последняя_показанная_форма >= 1 &&
       !среда.диалоги.Вопрос(std::string(kПС) +
                             "Все результаты предыдущей работы программы будут утрачены. Вы "
@@ -104,6 +107,7 @@ void Продолжить_начатую_задачу(Среда& среда, co
   if (!з.Готово_основное_расписание) среда.оболочка.Переключить_на_первую_вкладку();
   з.Флаг_продолжения = true;
   const int вход = з.Последняя_показанная_форма > 29 ? 0 : з.Последняя_показанная_форма;
+  Согласование_результатов_с_шагом(среда, вход);
   Пройти_цепочку(среда, вход, показать);
 }
 

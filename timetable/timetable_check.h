@@ -5,18 +5,10 @@
 // It knows nothing of how the timetable was made, so it also checks the calculation.
 #pragma once
 
-#include <string>
-#include <vector>
-
+#include "core/check_result.h"
 #include "core/main_record.h"
 
 namespace korvella {
-
-struct Итог_проверки_расписания {
-  std::vector<std::string> нарушения;  // one line each, in English
-  int уроков = 0;
-  bool Верно() const { return нарушения.empty(); }
-};
 
 // `требовать_готовности`: a record whose main timetable is not marked done fails.
 Итог_проверки_расписания Проверка_основного_расписания(const тип_Главная_запись& запись,

@@ -196,6 +196,21 @@ std::vector<std::string> Строки_файла_Excel(const Строковая_
 bool Записать_файл_Excel(const std::filesystem::path& путь, const Строковая_таблица& таблица,
                          const Матрица_раскраски& раскраска, Диалоги& диалоги) {
   return Под_охраной("Вывод_таблицы_в_файл_Excel", [&] {
+    // A path the user chose himself may name a folder or lie in a missing one;
+    // only an existing file that will not open is the one held by another program.
+    std::error_code ошибка;
+    const std::filesystem::path папка =
+        путь.has_parent_path() ? путь.parent_path() : std::filesystem::path(".");
+    if (std::filesystem::is_directory(путь, ошибка)) {
+      диалоги.Ошибка(std::string(kПС) + "«" + путь.string() +
+                     "» - это папка, а не файл. Файл не создан!");
+      return false;
+    }
+    if (!std::filesystem::is_directory(папка, ошибка)) {
+      диалоги.Ошибка(std::string(kПС) + "Папки «" + папка.string() +
+                     "» нет. Файл не создан!");
+      return false;
+    }
     std::ofstream файл(путь, std::ios::binary | std::ios::trunc);
     if (!файл) {
       диалоги.Ошибка(std::string(kПС) +
@@ -223,7 +238,7 @@ bool Вывод_таблицы_в_файл_Excel(const Строковая_таб
     const std::filesystem::path путь = Путь_файла_Excel();
     std::error_code ошибка;
     if (std::filesystem::exists(путь, ошибка) &&
-        !диалоги.Вопрос(std::string(kПС) + "Файл с именем:  «" + kИмя_файла_Excel +
+        !диалоги.Вопрос_об_утрате_данных(std::string(kПС) + "Файл с именем:  «" + kИмя_файла_Excel +
                         "» уже существует. Вы хотите создать заново такой файл?"))
       return false;
     // A fresh Linux account may lack the folder; Windows always has it.

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "entry/windows/step_controls.h"
+#include "shell/windows/exception_reporter.h"
 
 namespace korvella {
 
@@ -50,8 +51,9 @@ TФорма_нагрузка_классов_по_физре::TФорма_наг�
   столбец->addLayout(ряд);
   столбец->addWidget(сообщение_);
   столбец->addLayout(кнопки);
-  connect(кнопка_распределить_, &QPushButton::clicked, this, [this] { Нажать_распределить(); });
-  connect(закрыть, &QPushButton::clicked, this, [this] { reject(); });
+  connect(кнопка_распределить_, &QPushButton::clicked, this,
+          Обработчик([this] { Нажать_распределить(); }));
+  connect(закрыть, &QPushButton::clicked, this, Обработчик([this] { reject(); }));
   кнопка_распределить_->setDefault(true);
   resize(460, 150);
 }

@@ -1,4 +1,5 @@
 #include "auxiliary/windows/sanitary_window.h"
+#include "shell/windows/exception_reporter.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,13 +12,13 @@ TФорма_санитарные_ограничения::TФорма_санит�
   // "Сформировать", should it ever be pressed with the special-room task, goes on
   // instead of calculating.
   disconnect(Кнопка_рассчитать(), &QPushButton::clicked, this, nullptr);
-  connect(Кнопка_рассчитать(), &QPushButton::clicked, this, [this] {
-    if (модель().Совместно_со_спецпомещениями()) {
-      Нажать_продолжить();
-    } else {
-      Нажать_рассчитать();
-    }
-  });
+  connect(Кнопка_рассчитать(), &QPushButton::clicked, this, Обработчик([this] {
+            if (модель().Совместно_со_спецпомещениями()) {
+              Нажать_продолжить();
+            } else {
+              Нажать_рассчитать();
+            }
+          }));
 }
 
 void TФорма_санитарные_ограничения::Загрузить_из_модели() {

@@ -7,6 +7,7 @@
 
 #include "auxiliary/windows/pe_dialog_window.h"
 #include "entry/windows/step_controls.h"
+#include "shell/windows/exception_reporter.h"
 
 namespace korvella {
 
@@ -21,17 +22,18 @@ TФорма_нагрузка_классов_в_спецпомещениях::TФ
   кнопка_физкультуры_->setObjectName("Кнопка_распределить_нагрузку_в_спортзалах");
   Ряд_кнопок()->insertWidget(0, кнопка_очистить_);
   Ряд_кнопок()->insertWidget(1, кнопка_физкультуры_);
-  connect(кнопка_очистить_, &QPushButton::clicked, this, [this] {
-    модель().Очистить();
-    Обновить_ячейки();
-  });
-  connect(кнопка_физкультуры_, &QPushButton::clicked, this, [this] {
-    Завершить_правку(таблица_);
-    if (диалог_->Показать_модально()) После_распределения_физкультуры();
-  });
+  connect(кнопка_очистить_, &QPushButton::clicked, this, Обработчик([this] {
+            модель().Очистить();
+            Обновить_ячейки();
+          }));
+  connect(кнопка_физкультуры_, &QPushButton::clicked, this, Обработчик([this] {
+            Завершить_правку(таблица_);
+            if (диалог_->Показать_модально()) После_распределения_физкультуры();
+          }));
   // "Продолжить" asks the PE questions before the step's own checks.
   disconnect(Кнопка_продолжить(), &QPushButton::clicked, this, nullptr);
-  connect(Кнопка_продолжить(), &QPushButton::clicked, this, [this] { Продолжить_с_вопросами(); });
+  connect(Кнопка_продолжить(), &QPushButton::clicked, this,
+          Обработчик([this] { Продолжить_с_вопросами(); }));
 }
 
 TФорма_нагрузка_классов_в_спецпомещениях::~TФорма_нагрузка_классов_в_спецпомещениях() = default;

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "entry/windows/step_controls.h"
+#include "shell/windows/exception_reporter.h"
 
 namespace korvella {
 
@@ -50,10 +51,11 @@ void TФорма_список_спецпомещений::Построить_э�
     таблица_->setColumnWidth(с, М::kШирины_столбцов[с]);
     ширина += М::kШирины_столбцов[с];
   }
-  connect(таблица_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* ячейка) {
-    if (загрузка_) return;
-    модель().Изменить_ячейку(ячейка->row() + 1, ячейка->column(), ячейка->text().toStdString());
-  });
+  connect(таблица_, &QTableWidget::itemChanged, this, Обработчик([this](QTableWidgetItem* ячейка) {
+            if (загрузка_) return;
+            модель().Изменить_ячейку(ячейка->row() + 1, ячейка->column(),
+                                     ячейка->text().toStdString());
+          }));
   столбец->addLayout(ряд);
   столбец->addWidget(таблица_, 1);
   таблица_->setMinimumWidth(ширина + 4);

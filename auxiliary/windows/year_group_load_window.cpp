@@ -7,6 +7,7 @@
 
 #include "entry/typed_input.h"
 #include "entry/windows/step_controls.h"
+#include "shell/windows/exception_reporter.h"
 
 namespace korvella {
 
@@ -43,10 +44,10 @@ void TФорма_учебная_нагрузка_параллелей::Пост�
     Показать_ячейки();
     return принята;
   });
-  connect(таблица_, &QTableWidget::cellClicked, this, [this] {
-    модель().Обновить_текущую_нагрузку();
-    надпись_нагрузки_->setText(QString::fromStdString(модель().Надпись_текущей_нагрузки()));
-  });
+  connect(таблица_, &QTableWidget::cellClicked, this, Обработчик([this] {
+            модель().Обновить_текущую_нагрузку();
+            надпись_нагрузки_->setText(QString::fromStdString(модель().Надпись_текущей_нагрузки()));
+          }));
   надпись_нагрузки_ = new QLabel(область);
   надпись_нагрузки_->setObjectName("Надпись_текущая_нагрузка_школы");
   столбец->addWidget(надпись_пределов_);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "entry/windows/step_controls.h"
+#include "shell/windows/exception_reporter.h"
 
 namespace korvella {
 
@@ -27,7 +28,8 @@ void TФорма_базовые_параметры::Построить_элем�
     пункты_[i] = new QRadioButton(QString::fromUtf8(М::Пункт_режима(i)), радио_группа_);
     группа_кнопок->addButton(пункты_[i], i);
     пункты->addWidget(пункты_[i]);
-    connect(пункты_[i], &QRadioButton::clicked, this, [this, i] { модель().Выбрать_режим(i); });
+    connect(пункты_[i], &QRadioButton::clicked, this,
+            Обработчик([this, i] { модель().Выбрать_режим(i); }));
   }
   столбец->addWidget(радио_группа_);
 

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "entry/windows/step_controls.h"
+#include "shell/windows/exception_reporter.h"
 
 namespace korvella {
 
@@ -32,17 +33,17 @@ void TФорма_список_классов::Построить_элемент�
   таблица_->setItemDelegate(new Рисование_ячеек(
       таблица_, [](int строка, int с, bool текущая) { return М::Цвет(строка + 1, с, текущая); },
       М::kОтступ_текста_слева, М::kОтступ_текста_сверху));
-  connect(таблица_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* ячейка) {
-    if (загрузка_) return;
-    const int строка = ячейка->row() + 1, с = ячейка->column();
-    модель().Изменить_ячейку(строка, с, ячейка->text().toStdString());
-    const QString в_модели = QString::fromStdString(модель().Ячейка(строка, с));
-    if (в_модели != ячейка->text()) {
-      загрузка_ = true;
-      ячейка->setText(в_модели);
-      загрузка_ = false;
-    }
-  });
+  connect(таблица_, &QTableWidget::itemChanged, this, Обработчик([this](QTableWidgetItem* ячейка) {
+            if (загрузка_) return;
+            const int строка = ячейка->row() + 1, с = ячейка->column();
+            модель().Изменить_ячейку(строка, с, ячейка->text().toStdString());
+            const QString в_модели = QString::fromStdString(модель().Ячейка(строка, с));
+            if (в_модели != ячейка->text()) {
+              загрузка_ = true;
+              ячейка->setText(в_модели);
+              загрузка_ = false;
+            }
+          }));
   столбец->addWidget(таблица_, 1);
   таблица_->setMinimumWidth(ширина + 22);
   resize(ширина + 230, 520);

@@ -1,4 +1,5 @@
 #include "entry/windows/name_list_window.h"
+#include "shell/windows/exception_reporter.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -62,9 +63,10 @@ void Окно_списка_имён::Построить_элементы(QWidget
   поле_->setFixedWidth(40);
   поле_->installEventFilter(this);
   // Paste and cut reach the model too; what it refuses is taken back.
-  connect(поле_, &QLineEdit::textEdited, this, [this](const QString& текст) {
-    if (!Установить_поле(текст.toStdString())) поле_->setText(QString::fromStdString(Текст_поля()));
-  });
+  connect(поле_, &QLineEdit::textEdited, this, Обработчик([this](const QString& текст) {
+            if (!Установить_поле(текст.toStdString()))
+              поле_->setText(QString::fromStdString(Текст_поля()));
+          }));
   auto* ряд = new QHBoxLayout;
   ряд->addWidget(надпись_);
   ряд->addWidget(поле_);
@@ -82,11 +84,11 @@ void Окно_списка_имён::Построить_элементы(QWidget
   таблица_->verticalHeader()->setDefaultSectionSize(22);
   таблица_->setSelectionMode(QAbstractItemView::SingleSelection);
   таблица_->setItemDelegate(new Рисование_списка(таблица_));
-  connect(таблица_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* ячейка) {
-    if (!загрузка_) Изменить(ячейка->row() + 1, ячейка->text().toStdString());
-  });
+  connect(таблица_, &QTableWidget::itemChanged, this, Обработчик([this](QTableWidgetItem* ячейка) {
+            if (!загрузка_) Изменить(ячейка->row() + 1, ячейка->text().toStdString());
+          }));
   connect(таблица_, &QTableWidget::currentCellChanged, this,
-          [this] { таблица_->viewport()->update(); });
+          Обработчик([this] { таблица_->viewport()->update(); }));
   столбец->addWidget(таблица_, 1);
   таблица_->setMinimumWidth(kШирина_номера + описание_.ширина_имени + 24);
   resize(kШирина_номера + описание_.ширина_имени + 200, 480);
@@ -129,17 +131,24 @@ QWidget* Окно_списка_имён::Начальный_фокус() {
 }
 
 bool Окно_списка_имён::eventFilter(QObject* объект, QEvent* событие) {
-  if (объект == поле_ && событие->type() == QEvent::KeyPress) {
-    auto* клавиша = static_cast<QKeyEvent*>(событие);
-    if (клавиша->key() == Qt::Key_Return || клавиша->key() == Qt::Key_Enter) {
-      // Enter belongs to the edit, not to the default button.
-      Нажать_ввод_в_поле();
-      return true;
-    }
-    const QString текст = клавиша->text();
-    if (!текст.isEmpty() && текст[0].isPrint() && !текст[0].isDigit()) return true;
-  }
-  return Окно_шага::eventFilter(объект, событие);
+  // A failure is reported and the event counts as not handled.
+  bool обработано = false;
+  Обработать_событие([&] {
+    обработано = [&]() -> bool {
+      if (объект == поле_ && событие->type() == QEvent::KeyPress) {
+        auto* клавиша = static_cast<QKeyEvent*>(событие);
+        if (клавиша->key() == Qt::Key_Return || клавиша->key() == Qt::Key_Enter) {
+          // Enter belongs to the edit, not to the default button.
+          Нажать_ввод_в_поле();
+          return true;
+        }
+        const QString текст = клавиша->text();
+        if (!текст.isEmpty() && текст[0].isPrint() && !текст[0].isDigit()) return true;
+      }
+      return Окно_шага::eventFilter(объект, событие);
+    }();
+  });
+  return обработано;
 }
 
 void Окно_списка_имён::Нажать_ввод_в_поле() {

@@ -1,4 +1,5 @@
 #include "entry/windows/task_list_window.h"
+#include "shell/windows/exception_reporter.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -20,9 +21,9 @@ void TФорма_список_решаемых_задач::Построить_э
     // `clicked` comes from the user only, so showing the record's flags writes nothing.
     if (const auto* задача = Модель_список_решаемых_задач::Задача_переключателя(i)) {
       const auto з = *задача;
-      connect(п, &QCheckBox::clicked, this, [this, п, з](bool отмечен) {
-        if (!модель().Отметить(з, отмечен)) п->setChecked(модель().Отмечена(з));
-      });
+      connect(п, &QCheckBox::clicked, this, Обработчик([this, п, з](bool отмечен) {
+                if (!модель().Отметить(з, отмечен)) п->setChecked(модель().Отмечена(з));
+              }));
     }
     переключатели_[i] = п;
     список->addWidget(п);

@@ -1,4 +1,5 @@
 #include "shell/windows/about_window.h"
+#include "shell/windows/exception_reporter.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,7 +43,7 @@ TФорма_о_программе::TФорма_о_программе(QWidget* р
   закрыть_ = new QPushButton("Закрыть", this);
   закрыть_->setObjectName("Кнопка_закрыть");
   закрыть_->setDefault(true);
-  connect(закрыть_, &QPushButton::clicked, this, [this] { accept(); });
+  connect(закрыть_, &QPushButton::clicked, this, Обработчик([this] { accept(); }));
   столбец->addWidget(название);
   столбец->addWidget(версия_);
   столбец->addWidget(описание_, 1);
@@ -55,9 +56,11 @@ TФорма_о_программе::TФорма_о_программе(QWidget* р
 }
 
 void TФорма_о_программе::showEvent(QShowEvent* событие) {
-  версия_->setText(kВерсия_программы);
-  закрыть_->setFocus();
-  QDialog::showEvent(событие);
+  Обработать_событие([&] {
+    версия_->setText(kВерсия_программы);
+    закрыть_->setFocus();
+    QDialog::showEvent(событие);
+  });
 }
 
 }  // namespace korvella

@@ -1,4 +1,5 @@
 #include "shell/windows/autogeneration_panel.h"
+#include "shell/windows/exception_reporter.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -40,12 +41,18 @@ void Панель_автогенерации::Подсветить(bool подс
 }
 
 void Панель_автогенерации::mousePressEvent(QMouseEvent* событие) {
-  if (событие->button() != Qt::LeftButton) return QFrame::mousePressEvent(событие);
-  Подсветить(false);
-  if (при_щелчке_) при_щелчке_();
+  Обработать_событие([&] {
+    if (событие->button() != Qt::LeftButton) return QFrame::mousePressEvent(событие);
+    Подсветить(false);
+    if (при_щелчке_) при_щелчке_();
+  });
 }
 
-void Панель_автогенерации::enterEvent(QEnterEvent*) { Подсветить(true); }
-void Панель_автогенерации::leaveEvent(QEvent*) { Подсветить(false); }
+void Панель_автогенерации::enterEvent(QEnterEvent*) {
+  Обработать_событие([&] { Подсветить(true); });
+}
+void Панель_автогенерации::leaveEvent(QEvent*) {
+  Обработать_событие([&] { Подсветить(false); });
+}
 
 }  // namespace korvella

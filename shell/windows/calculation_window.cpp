@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "shell/return_to_step.h"
+#include "shell/windows/exception_reporter.h"
 
 namespace korvella {
 
@@ -42,11 +43,14 @@ void Окно_расчёта::Создать_кнопки() {
   Ряд_кнопок()->insertWidget(1, кнопка_рассчитать_);
   Ряд_кнопок()->insertWidget(2, кнопка_остановить_);
   if (!вид_.кнопка_продолжить) Кнопка_продолжить()->hide();
-  connect(кнопка_рассчитать_, &QPushButton::clicked, this, [this] { Нажать_рассчитать(); });
-  connect(кнопка_остановить_, &QPushButton::clicked, this, [this] { Нажать_остановить(); });
+  connect(кнопка_рассчитать_, &QPushButton::clicked, this,
+          Обработчик([this] { Нажать_рассчитать(); }));
+  connect(кнопка_остановить_, &QPushButton::clicked, this,
+          Обработчик([this] { Нажать_остановить(); }));
   таймер_секундомера_ = new QTimer(this);
   таймер_секундомера_->setInterval(250);
-  connect(таймер_секундомера_, &QTimer::timeout, this, [this] { Обновить_секундомер(); });
+  connect(таймер_секундомера_, &QTimer::timeout, this,
+          Обработчик([this] { Обновить_секундомер(); }));
 }
 
 void Окно_расчёта::Построить_элементы(QWidget* область) {
@@ -140,7 +144,8 @@ void Окно_расчёта::Нажать_рассчитать() {
       сбой = std::current_exception();
     }
     QMetaObject::invokeMethod(
-        this, [this, итог, сбой] { Завершить_расчёт(итог, сбой); }, Qt::QueuedConnection);
+        this, Обработчик([this, итог, сбой] { Завершить_расчёт(итог, сбой); }),
+        Qt::QueuedConnection);
   });
 }
 

@@ -1,4 +1,5 @@
 #include "shell/windows/dialog_windows.h"
+#include "shell/windows/exception_reporter.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -96,7 +97,7 @@ TФорма_сообщение_об_ошибке::TФорма_сообщение
                           "Область_текста_сообщения", kОшибка);
   закрыть_ = Кнопка(this, "Закрыть", "Кнопка_закрыть");
   закрыть_->setDefault(true);
-  connect(закрыть_, &QPushButton::clicked, this, [this] { accept(); });
+  connect(закрыть_, &QPushButton::clicked, this, Обработчик([this] { accept(); }));
 }
 
 void TФорма_сообщение_об_ошибке::Показать(const QString& Текст_сообщения) {
@@ -114,7 +115,7 @@ TФорма_сообщение::TФорма_сообщение(QWidget* глав
                           kСообщение);
   закрыть_ = Кнопка(this, "Закрыть", "Кнопка_закрыть");
   закрыть_->setDefault(true);
-  connect(закрыть_, &QPushButton::clicked, this, [this] { accept(); });
+  connect(закрыть_, &QPushButton::clicked, this, Обработчик([this] { accept(); }));
 }
 
 void TФорма_сообщение::Показать(const QString& Текст_информации) {
@@ -134,15 +135,15 @@ TФорма_вопрос_с_выбором::TФорма_вопрос_с_выбо
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   да_ = Кнопка(this, "Да", "Кнопка_да");
   нет_ = Кнопка(this, "Нет", "Кнопка_нет");
-  connect(да_, &QPushButton::clicked, this, [this] {
-    ответ_да_ = true;
-    отвечено_ = true;
-    done(QDialog::Accepted);
-  });
-  connect(нет_, &QPushButton::clicked, this, [this] {
-    отвечено_ = true;
-    done(QDialog::Rejected);
-  });
+  connect(да_, &QPushButton::clicked, this, Обработчик([this] {
+            ответ_да_ = true;
+            отвечено_ = true;
+            done(QDialog::Accepted);
+          }));
+  connect(нет_, &QPushButton::clicked, this, Обработчик([this] {
+            отвечено_ = true;
+            done(QDialog::Rejected);
+          }));
 }
 
 bool TФорма_вопрос_с_выбором::Спросить(const QString& Текст_вопроса) {
@@ -160,7 +161,9 @@ bool TФорма_вопрос_с_выбором::Спросить(const QString&
 }
 
 void TФорма_вопрос_с_выбором::closeEvent(QCloseEvent* событие) {
-  if (!отвечено_) событие->ignore();
+  Обработать_событие([&] {
+    if (!отвечено_) событие->ignore();
+  });
 }
 
 }  // namespace korvella

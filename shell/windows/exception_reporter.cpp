@@ -51,12 +51,23 @@ void Немедленное_завершение(int код) { std::_Exit(код
 Приложение_корвелла::Приложение_корвелла(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool Приложение_корвелла::notify(QObject* получатель, QEvent* событие) {
+  // The last resort: every handler of ours reports its failures itself
+  // (Обработать_событие), so nothing should reach this point.
   try {
     return QApplication::notify(получатель, событие);
   } catch (...) {
     Сообщить_об_исключении(std::current_exception());
   }
   return false;
+}
+
+void Сообщить_об_исключении_окна(std::exception_ptr исключение) {
+  if (auto* приложение = dynamic_cast<Приложение_корвелла*>(QCoreApplication::instance())) {
+    приложение->Сообщить_об_исключении(исключение);
+    return;
+  }
+  Диалоги_окнами окна;
+  Обработка_исключения(исключение, окна, Немедленное_завершение);
 }
 
 void Приложение_корвелла::Сообщить_об_исключении(std::exception_ptr исключение) {

@@ -5,9 +5,11 @@
 #pragma once
 
 #include <QApplication>
+#include <concepts>
 #include <exception>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "core/dialogs.h"
 
@@ -51,5 +53,33 @@ class Приложение_корвелла : public QApplication {
   Диалоги* диалоги_ = nullptr;
   std::function<void(int)> завершить_ = Немедленное_завершение;
 };
+
+// Reports a failure of a window's handler through the application's reporter
+// (which ends the program).
+void Сообщить_об_исключении_окна(std::exception_ptr исключение);
+
+// Runs the body of a window's handler (an event handler, a slot). Qt is not
+// exception-safe: a failure travelling through its signal and event code is
+// undefined behaviour, so every failure is reported here, at the boundary.
+template <class Тело>
+void Обработать_событие(Тело&& тело) noexcept {
+  try {
+    std::forward<Тело>(тело)();
+  } catch (...) {
+    Сообщить_об_исключении_окна(std::current_exception());
+  }
+}
+
+// A callable for connect() that runs `тело` through Обработать_событие; it takes
+// the signal's arguments as far as `тело` wants them:
+//   connect(кнопка, &QPushButton::clicked, this, Обработчик([this] { Нажать(); }));
+template <class Тело>
+auto Обработчик(Тело тело) {
+  return [тело = std::move(тело)]<class... Аргументы>(Аргументы&&... аргументы) mutable -> void
+    requires std::invocable<Тело&, Аргументы...>
+  {
+    Обработать_событие([&] { тело(std::forward<Аргументы>(аргументы)...); });
+  };
+}
 
 }  // namespace korvella

@@ -19,6 +19,7 @@
 #include "shell/file_actions.h"
 #include "shell/windows/about_window.h"
 #include "shell/windows/autogeneration_panel.h"
+#include "shell/windows/exception_reporter.h"
 #include "shell/windows/return_to_step_window.h"
 
 namespace korvella {
@@ -43,7 +44,7 @@ TГлавная_форма::TГлавная_форма(тип_Главная_з�
   таймер_ = new QTimer(this);
   таймер_->setObjectName("Таймер_главной_формы");
   таймер_->setInterval(125);
-  connect(таймер_, &QTimer::timeout, this, [this] { Тик_таймера(); });
+  connect(таймер_, &QTimer::timeout, this, Обработчик([this] { Тик_таймера(); }));
   таймер_->start();
 }
 
@@ -55,7 +56,8 @@ void TГлавная_форма::Создать_действия() {
     auto* д = new QAction(текст, this);
     д->setObjectName(имя);
     if (!клавиши.isEmpty()) д->setShortcut(клавиши);
-    connect(д, &QAction::triggered, this, std::forward<decltype(что_делать)>(что_делать));
+    connect(д, &QAction::triggered, this,
+            Обработчик(std::forward<decltype(что_делать)>(что_делать)));
     return д;
   };
   действие_выход_ =
@@ -102,7 +104,7 @@ void TГлавная_форма::Создать_действия() {
 
   auto* ctrl_v = new QShortcut(QKeySequence("Ctrl+V"), this);
   ctrl_v->setObjectName("Клавиши_Ctrl_V");
-  connect(ctrl_v, &QShortcut::activated, this, [this] { Нажатие_Ctrl_V(); });
+  connect(ctrl_v, &QShortcut::activated, this, Обработчик([this] { Нажатие_Ctrl_V(); }));
 }
 
 void TГлавная_форма::Создать_меню() {
@@ -166,7 +168,7 @@ void TГлавная_форма::Создать_вкладки(const Фабри�
   вкладки_->addTab(фреймы_.журнал_замен, "Журнал замен преподавателей");
   setCentralWidget(вкладки_);
   connect(вкладки_, &QTabWidget::currentChanged, this,
-          [this](int вкладка) { При_смене_вкладки(вкладка); });
+          Обработчик([this](int вкладка) { При_смене_вкладки(вкладка); }));
 }
 
 void TГлавная_форма::Создать_строку_состояния() {
@@ -192,23 +194,29 @@ void TГлавная_форма::Создать_строку_состояния(
 }
 
 void TГлавная_форма::showEvent(QShowEvent* событие) {
-  QMainWindow::showEvent(событие);
-  Разместить_панель_автогенерации();
-  if (показано_) return;
-  показано_ = true;
-  // After the window is on the screen, so that a question about a damaged data
-  // file has a window to stand over.
-  QTimer::singleShot(0, this, [this] { Стартовая_последовательность(); });
+  Обработать_событие([&] {
+    QMainWindow::showEvent(событие);
+    Разместить_панель_автогенерации();
+    if (показано_) return;
+    показано_ = true;
+    // After the window is on the screen, so that a question about a damaged data
+    // file has a window to stand over.
+    QTimer::singleShot(0, this, Обработчик([this] { Стартовая_последовательность(); }));
+  });
 }
 
 void TГлавная_форма::closeEvent(QCloseEvent* событие) {
-  Сохранение_главной_записи(среда_.запись);
-  событие->accept();
+  Обработать_событие([&] {
+    Сохранение_главной_записи(среда_.запись);
+    событие->accept();
+  });
 }
 
 void TГлавная_форма::changeEvent(QEvent* событие) {
-  QMainWindow::changeEvent(событие);
-  if (событие->type() == QEvent::ActivationChange && isActiveWindow()) При_активации();
+  Обработать_событие([&] {
+    QMainWindow::changeEvent(событие);
+    if (событие->type() == QEvent::ActivationChange && isActiveWindow()) При_активации();
+  });
 }
 
 void TГлавная_форма::Стартовая_последовательность() {

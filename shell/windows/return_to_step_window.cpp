@@ -1,4 +1,5 @@
 #include "shell/windows/return_to_step_window.h"
+#include "shell/windows/exception_reporter.h"
 
 #include <QFont>
 #include <QHBoxLayout>
@@ -38,17 +39,18 @@ TФорма_возврат_к_шагу::TФорма_возврат_к_шагу(�
   ряд->addWidget(закрыть_);
   столбец->addLayout(ряд);
 
-  connect(список_, &QListWidget::currentRowChanged, this, [this](int строка) {
-    if (строка < 0) return;
-    модель_.Выбрать_строку(список_->item(строка)->text().toStdString());
-    возврат_->setText(QString::fromStdString(модель_.Текст_кнопки()));
-  });
-  connect(список_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* строка) {
-    if (модель_.Двойной_щелчок(строка->text().toStdString())) accept();
-  });
+  connect(список_, &QListWidget::currentRowChanged, this, Обработчик([this](int строка) {
+            if (строка < 0) return;
+            модель_.Выбрать_строку(список_->item(строка)->text().toStdString());
+            возврат_->setText(QString::fromStdString(модель_.Текст_кнопки()));
+          }));
+  connect(список_, &QListWidget::itemDoubleClicked, this,
+          Обработчик([this](QListWidgetItem* строка) {
+            if (модель_.Двойной_щелчок(строка->text().toStdString())) accept();
+          }));
   // Enter in the list reaches the default button, as the button itself.
-  connect(возврат_, &QPushButton::clicked, this, [this] { Возврат(); });
-  connect(закрыть_, &QPushButton::clicked, this, [this] { reject(); });
+  connect(возврат_, &QPushButton::clicked, this, Обработчик([this] { Возврат(); }));
+  connect(закрыть_, &QPushButton::clicked, this, Обработчик([this] { reject(); }));
 }
 
 void TФорма_возврат_к_шагу::Заполнить() {

@@ -1,6 +1,7 @@
 #include "shell/windows/step_window.h"
 
 #include "shell/step_table.h"
+#include "shell/windows/exception_reporter.h"
 
 #include <QAbstractItemView>
 #include <QHBoxLayout>
@@ -41,8 +42,10 @@ void Окно_шага::Создать_каркас() {
   ряд_кнопок_->addWidget(кнопка_продолжить_);
   ряд_кнопок_->addWidget(кнопка_закончить_);
   столбец->addLayout(ряд_кнопок_);
-  connect(кнопка_продолжить_, &QPushButton::clicked, this, [this] { Нажать_продолжить(); });
-  connect(кнопка_закончить_, &QPushButton::clicked, this, [this] { Нажать_закончить(); });
+  connect(кнопка_продолжить_, &QPushButton::clicked, this,
+          Обработчик([this] { Нажать_продолжить(); }));
+  connect(кнопка_закончить_, &QPushButton::clicked, this,
+          Обработчик([this] { Нажать_закончить(); }));
 }
 
 void Окно_шага::Построить() {
@@ -86,12 +89,14 @@ void Окно_шага::Нажать_закончить() {
 }
 
 void Окно_шага::reject() {
-  if (!Можно_закрыть()) return;
-  if (!модель_.Продолжен()) {
-    Передать_в_модель();
-    модель_.Закрыть();
-  }
-  QDialog::reject();
+  Обработать_событие([&] {
+    if (!Можно_закрыть()) return;
+    if (!модель_.Продолжен()) {
+      Передать_в_модель();
+      модель_.Закрыть();
+    }
+    QDialog::reject();
+  });
 }
 
 void Окно_шага::Показать_отказ(const Отказ& отказ) {

@@ -23,7 +23,8 @@
 // Give every control the objectName that the model's Отказ::элемент uses; for a
 // grid, Отказ::строка/столбец select the cell (row and column of the view's
 // model, override Выбрать_ячейку when the grid counts its header differently).
-// Then plug the window in shell/windows/step_windows.cpp (one line of the table).
+// Then plug the window into the program (one line of the table in
+// app/step_window_table.cpp).
 // Calculation steps derive from Окно_расчёта (shell/windows/calculation_window.h).
 #pragma once
 

@@ -1,9 +1,10 @@
 // The thirty step windows, created once when the program starts, and the
 // driver's "show step N" answered by showing step N's window modally.
 //
-// Which class serves which step is one table in step_windows.cpp. A step whose
-// own window is not written yet gets the window of its registered model: the
-// plain step window, or the calculation-window base for a calculation step.
+// Which class serves which step is the program's table (app/program_windows.h).
+// A step whose own window is not written yet gets the window of its registered
+// model: the plain step window, or the calculation-window base for a calculation
+// step (which refuses to go on when the step has no algorithm yet).
 #pragma once
 
 #include <QPointer>
@@ -34,8 +35,6 @@ template <class Окно>
   return new Окно(среда, родитель);
 }
 
-// The program's table.
-const Таблица_окон_шагов& Окна_шагов_программы();
 // Every step on the window of its registered model (tests of the chain).
 const Таблица_окон_шагов& Окна_шагов_по_моделям();
 
@@ -43,7 +42,7 @@ class Окна_шагов {
  public:
   // Creates every window at once, in the order the program has always created them.
   Окна_шагов(Среда& среда, const Реестр_шагов& реестр, QWidget* родитель,
-             const Таблица_окон_шагов& таблица = Окна_шагов_программы());
+             const Таблица_окон_шагов& таблица);
   ~Окна_шагов();
   Окна_шагов(const Окна_шагов&) = delete;
   Окна_шагов& operator=(const Окна_шагов&) = delete;

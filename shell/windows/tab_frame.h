@@ -1,6 +1,6 @@
 // The frames on the main window's six tabs. The main window knows them only
 // through these interfaces; the frames themselves live with their views and
-// are created by Создать_фреймы_вкладок (shell/windows/tab_frames.h).
+// are created by Создать_фреймы_вкладок (app/program_windows.h).
 #pragma once
 
 #include <QWidget>

@@ -1,5 +1,6 @@
-// The six tab frames of the main window, made in one place so that a view's
-// real frame replaces the empty one by changing one line of tab_frames.cpp.
+// The six tab frames of the main window. The program's frames are made in one
+// place (app/program_windows.h), so that a view's real frame replaces the empty
+// one by changing one line there.
 #pragma once
 
 #include <functional>
@@ -19,9 +20,6 @@ struct Фреймы_вкладок {
 };
 
 using Фабрика_фреймов_вкладок = std::function<Фреймы_вкладок(Среда&, QWidget* родитель)>;
-
-// The program's frames.
-Фреймы_вкладок Создать_фреймы_вкладок(Среда& среда, QWidget* родитель);
 
 // A tab whose view is not in the program yet: an empty area.
 class Пустой_фрейм_вкладки : public Фрейм_вкладки {

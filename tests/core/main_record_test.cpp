@@ -5,6 +5,9 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <stdexcept>
+
+#include "core/failure.h"
 
 namespace korvella {
 namespace {
@@ -303,6 +306,21 @@ TEST(Главная_запись, индексы_таблицы_класс_ча�
   Обнулить_запись(*з);
   з->Школьное_расписание(3, 5) = 9;
   EXPECT_EQ(Первый_ненулевой(*з), 269028 + 144 * 2 + 4 * 4);
+}
+
+TEST(Главная_запись, индекс_вне_массива_назван_процедурой_а_не_прочитан) {
+  auto з = std::make_unique<тип_Главная_запись>();
+  const auto& т = з->Таблица_запрещений_на_проведение_уроков;
+  EXPECT_THROW(т(0, 1), std::out_of_range);
+  EXPECT_THROW(т(29, 1), std::out_of_range);
+  EXPECT_THROW(т(1, 37), std::out_of_range);
+  EXPECT_THROW(з->Таблица_классов(29), std::out_of_range);
+  try {
+    Под_охраной("Формирование_параллелепипеда", [&] { return т(1, 0); });
+    FAIL();
+  } catch (const Исключение_процедуры& e) {
+    EXPECT_EQ(e.Имя(), "Формирование_параллелепипеда");
+  }
 }
 
 TEST(Главная_запись, обнуление_всех_таблиц_запрещений_трогает_только_десять_таблиц) {

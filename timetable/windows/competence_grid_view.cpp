@@ -1,4 +1,5 @@
 #include "timetable/windows/competence_grid_view.h"
+#include "shell/windows/exception_reporter.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -44,17 +45,19 @@ void Нарисовать_ячейку(QPainter* кисть, const QRect& мес
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::NoSelection);
   setItemDelegate(new Рисовальщик_сетки(источник_, this));
-  connect(this, &QTableWidget::currentCellChanged, this, [this](int строка, int столбец, int, int) {
-    if (строка >= 0 && столбец >= 0 && при_выборе) при_выборе(Строка_модели(строка), столбец);
-    viewport()->update();
-  });
-  connect(this, &QTableWidget::cellPressed, this, [this](int строка, int столбец) {
-    if (при_выборе) при_выборе(Строка_модели(строка), столбец);
-    viewport()->update();
-  });
-  connect(this, &QTableWidget::cellDoubleClicked, this, [this](int строка, int столбец) {
-    if (при_открытии) при_открытии(Строка_модели(строка), столбец);
-  });
+  connect(this, &QTableWidget::currentCellChanged, this,
+          Обработчик([this](int строка, int столбец, int, int) {
+            if (строка >= 0 && столбец >= 0 && при_выборе)
+              при_выборе(Строка_модели(строка), столбец);
+            viewport()->update();
+          }));
+  connect(this, &QTableWidget::cellPressed, this, Обработчик([this](int строка, int столбец) {
+            if (при_выборе) при_выборе(Строка_модели(строка), столбец);
+            viewport()->update();
+          }));
+  connect(this, &QTableWidget::cellDoubleClicked, this, Обработчик([this](int строка, int столбец) {
+            if (при_открытии) при_открытии(Строка_модели(строка), столбец);
+          }));
 }
 
 void Сетка_шага::Разложить(int строк, int столбцов, const std::function<int(int)>& ширина) {
@@ -80,14 +83,16 @@ void Сетка_шага::Обновить() {
 }
 
 void Сетка_шага::keyPressEvent(QKeyEvent* событие) {
-  // Enter opens the cell instead of pressing the window's default button.
-  if (событие->key() == Qt::Key_Return || событие->key() == Qt::Key_Enter) {
-    if (currentRow() >= 0 && currentColumn() >= 0 && при_открытии)
-      при_открытии(Строка_модели(currentRow()), currentColumn());
-    событие->accept();
-    return;
-  }
-  QTableWidget::keyPressEvent(событие);
+  Обработать_событие([&] {
+    // Enter opens the cell instead of pressing the window's default button.
+    if (событие->key() == Qt::Key_Return || событие->key() == Qt::Key_Enter) {
+      if (currentRow() >= 0 && currentColumn() >= 0 && при_открытии)
+        при_открытии(Строка_модели(currentRow()), currentColumn());
+      событие->accept();
+      return;
+    }
+    QTableWidget::keyPressEvent(событие);
+  });
 }
 
 }  // namespace korvella

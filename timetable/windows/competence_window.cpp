@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/windows/exception_reporter.h"
 #include "timetable/windows/competence_grid_view.h"
 #include "timetable/windows/pick_list_window.h"
 
@@ -26,8 +27,9 @@ void TФорма_таблица_компетентности::Построить
   кнопка_пропустить_->setObjectName("Кнопка_пропустить");
   Ряд_кнопок()->insertWidget(1, кнопка_очистить_);
   Ряд_кнопок()->insertWidget(2, кнопка_пропустить_);
-  connect(кнопка_очистить_, &QPushButton::clicked, this, [this] { Нажать_очистить(); });
-  connect(кнопка_пропустить_, &QPushButton::clicked, this, [this] { Нажать_пропустить(); });
+  connect(кнопка_очистить_, &QPushButton::clicked, this, Обработчик([this] { Нажать_очистить(); }));
+  connect(кнопка_пропустить_, &QPushButton::clicked, this,
+          Обработчик([this] { Нажать_пропустить(); }));
 
   список_ = new TФорма_список_предметов_для_выбора(this);
   int ширина = 0;

@@ -1,4 +1,5 @@
 #include "timetable/windows/curriculum_input_window.h"
+#include "shell/windows/exception_reporter.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -35,13 +36,13 @@ TФорма_ввод_нагрузки::TФорма_ввод_нагрузки(QWi
   кнопки->addWidget(кнопка_ввести_);
   кнопки->addWidget(кнопка_закрыть_);
   столбец->addLayout(кнопки);
-  connect(кнопка_ввести_, &QPushButton::clicked, this, [this] { Нажать_ввести(); });
-  connect(кнопка_закрыть_, &QPushButton::clicked, this, [this] { reject(); });
+  connect(кнопка_ввести_, &QPushButton::clicked, this, Обработчик([this] { Нажать_ввести(); }));
+  connect(кнопка_закрыть_, &QPushButton::clicked, this, Обработчик([this] { reject(); }));
   // Paste reaches the model as well; what it refuses is taken back.
-  connect(поле_, &QLineEdit::textEdited, this, [this](const QString& текст) {
-    if (модель_ && !модель_->Установить_поле(текст.toStdString()))
-      поле_->setText(QString::fromStdString(модель_->Поле()));
-  });
+  connect(поле_, &QLineEdit::textEdited, this, Обработчик([this](const QString& текст) {
+            if (модель_ && !модель_->Установить_поле(текст.toStdString()))
+              поле_->setText(QString::fromStdString(модель_->Поле()));
+          }));
 }
 
 bool TФорма_ввод_нагрузки::Показать(Модель_ввода_нагрузки модель) {
@@ -66,15 +67,22 @@ void TФорма_ввод_нагрузки::Нажать_ввести() {
 }
 
 bool TФорма_ввод_нагрузки::eventFilter(QObject* объект, QEvent* событие) {
-  if (объект == поле_ && событие->type() == QEvent::KeyPress && модель_) {
-    const QString текст = static_cast<QKeyEvent*>(событие)->text();
-    // Only Backspace and the digits 0..D-1 are typed; Enter and Esc go on to the
-    // buttons, moving keys to the edit.
-    if (!текст.isEmpty() && текст[0].isPrint() &&
-        !модель_->Допустимая_клавиша(static_cast<char32_t>(текст[0].unicode())))
-      return true;
-  }
-  return QDialog::eventFilter(объект, событие);
+  // A failure is reported and the event counts as not handled.
+  bool обработано = false;
+  Обработать_событие([&] {
+    обработано = [&]() -> bool {
+      if (объект == поле_ && событие->type() == QEvent::KeyPress && модель_) {
+        const QString текст = static_cast<QKeyEvent*>(событие)->text();
+        // Only Backspace and the digits 0..D-1 are typed; Enter and Esc go on to the
+        // buttons, moving keys to the edit.
+        if (!текст.isEmpty() && текст[0].isPrint() &&
+            !модель_->Допустимая_клавиша(static_cast<char32_t>(текст[0].unicode())))
+          return true;
+      }
+      return QDialog::eventFilter(объект, событие);
+    }();
+  });
+  return обработано;
 }
 
 }  // namespace korvella

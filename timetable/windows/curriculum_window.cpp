@@ -10,6 +10,7 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+#include "shell/windows/exception_reporter.h"
 #include "timetable/windows/curriculum_input_window.h"
 
 namespace korvella {
@@ -58,14 +59,15 @@ class Рисование_плана : public QStyledItemDelegate {
   setCornerButtonEnabled(false);
   // The corner holds the captions of the two axes.
   if (auto* угол = findChild<QAbstractButton*>()) угол->installEventFilter(this);
-  connect(this, &QTableWidget::currentCellChanged, this, [this](int строка, int столбец) {
-    if (строка >= 0 && столбец >= 0)
-      модель_.Выбрать(Строка_модели(строка), Столбец_модели(столбец));
-    viewport()->update();
-  });
-  connect(this, &QTableWidget::cellDoubleClicked, this, [this](int строка, int столбец) {
-    if (при_открытии) при_открытии(Строка_модели(строка), Столбец_модели(столбец));
-  });
+  connect(this, &QTableWidget::currentCellChanged, this,
+          Обработчик([this](int строка, int столбец) {
+            if (строка >= 0 && столбец >= 0)
+              модель_.Выбрать(Строка_модели(строка), Столбец_модели(столбец));
+            viewport()->update();
+          }));
+  connect(this, &QTableWidget::cellDoubleClicked, this, Обработчик([this](int строка, int столбец) {
+            if (при_открытии) при_открытии(Строка_модели(строка), Столбец_модели(столбец));
+          }));
 }
 
 void Сетка_учебного_плана::Разложить() {
@@ -97,28 +99,37 @@ void Сетка_учебного_плана::Обновить() {
 }
 
 void Сетка_учебного_плана::keyPressEvent(QKeyEvent* событие) {
-  if ((событие->key() == Qt::Key_Return || событие->key() == Qt::Key_Enter) && при_открытии &&
-      currentRow() >= 0 && currentColumn() >= 0) {
-    при_открытии(Строка_модели(currentRow()), Столбец_модели(currentColumn()));
-    return;
-  }
-  QTableWidget::keyPressEvent(событие);
+  Обработать_событие([&] {
+    if ((событие->key() == Qt::Key_Return || событие->key() == Qt::Key_Enter) && при_открытии &&
+        currentRow() >= 0 && currentColumn() >= 0) {
+      при_открытии(Строка_модели(currentRow()), Столбец_модели(currentColumn()));
+      return;
+    }
+    QTableWidget::keyPressEvent(событие);
+  });
 }
 
 bool Сетка_учебного_плана::eventFilter(QObject* объект, QEvent* событие) {
-  auto* угол = qobject_cast<QAbstractButton*>(объект);
-  if (угол && событие->type() == QEvent::Paint) {
-    QStyleOptionHeader вид;
-    вид.initFrom(угол);
-    вид.rect = угол->rect();
-    вид.state |= QStyle::State_Enabled;  // the button is disabled, its captions are not
-    вид.text = Текст(модель_.Ячейка(0, 1).текст) + "\n" + Текст(модель_.Ячейка(1, 1).текст);
-    вид.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-    QPainter кисть(угол);
-    угол->style()->drawControl(QStyle::CE_Header, &вид, &кисть, угол);
-    return true;
-  }
-  return QTableWidget::eventFilter(объект, событие);
+  // A failure is reported and the event counts as not handled.
+  bool обработано = false;
+  Обработать_событие([&] {
+    обработано = [&]() -> bool {
+      auto* угол = qobject_cast<QAbstractButton*>(объект);
+      if (угол && событие->type() == QEvent::Paint) {
+        QStyleOptionHeader вид;
+        вид.initFrom(угол);
+        вид.rect = угол->rect();
+        вид.state |= QStyle::State_Enabled;  // the button is disabled, its captions are not
+        вид.text = Текст(модель_.Ячейка(0, 1).текст) + "\n" + Текст(модель_.Ячейка(1, 1).текст);
+        вид.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+        QPainter кисть(угол);
+        угол->style()->drawControl(QStyle::CE_Header, &вид, &кисть, угол);
+        return true;
+      }
+      return QTableWidget::eventFilter(объект, событие);
+    }();
+  });
+  return обработано;
 }
 
 TФорма_нераспределенный_учебный_план::TФорма_нераспределенный_учебный_план(Среда& среда,
@@ -144,7 +155,7 @@ void TФорма_нераспределенный_учебный_план::По�
   кнопка_очистить_->setObjectName("Кнопка_очистить");
   // "Продолжить", "Очистить", "Закончить".
   Ряд_кнопок()->insertWidget(2, кнопка_очистить_);
-  connect(кнопка_очистить_, &QPushButton::clicked, this, [this] { Нажать_очистить(); });
+  connect(кнопка_очистить_, &QPushButton::clicked, this, Обработчик([this] { Нажать_очистить(); }));
   ввод_ = new TФорма_ввод_нагрузки(this);
   resize(900, 600);
 }

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/windows/exception_reporter.h"
 #include "timetable/windows/competence_grid_view.h"
 #include "timetable/windows/pick_list_window.h"
 
@@ -24,7 +25,7 @@ void TФорма_распределение_пед_нагрузки::Постр�
   кнопка_очистить_ = new QPushButton("Очистить", this);
   кнопка_очистить_->setObjectName("Кнопка_очистить");
   Ряд_кнопок()->insertWidget(1, кнопка_очистить_);
-  connect(кнопка_очистить_, &QPushButton::clicked, this, [this] { Нажать_очистить(); });
+  connect(кнопка_очистить_, &QPushButton::clicked, this, Обработчик([this] { Нажать_очистить(); }));
 
   список_ = new TФорма_преподаватели_без_разделений_для_назначения(this);
   int ширина = 0;

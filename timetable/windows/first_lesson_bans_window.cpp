@@ -1,4 +1,5 @@
 #include "timetable/windows/first_lesson_bans_window.h"
+#include "shell/windows/exception_reporter.h"
 
 #include <QColor>
 #include <QHeaderView>
@@ -40,7 +41,8 @@ class Ввод_в_таблице : public QObject {
   bool eventFilter(QObject* объект, QEvent* событие) override {
     if (событие->type() == QEvent::KeyPress) {
       const int клавиша = static_cast<QKeyEvent*>(событие)->key();
-      if ((клавиша == Qt::Key_Return || клавиша == Qt::Key_Enter) && таблица_->currentColumn() == 2) {
+      if ((клавиша == Qt::Key_Return || клавиша == Qt::Key_Enter) &&
+          таблица_->currentColumn() == 2) {
         окно_->Переключить(таблица_->currentRow());
         return true;
       }
@@ -76,13 +78,14 @@ void TФорма_запреты_на_первый_урок::Построить_�
     ширина += Модель_запретов_на_первый_урок::Ширина_столбца(с);
   }
   таблица_->setMinimumWidth(ширина + 24);
-  connect(таблица_, &QTableWidget::cellDoubleClicked, this, [this](int строка, int с) {
-    if (с == 2) Переключить(строка);
-  });
-  connect(таблица_, &QTableWidget::currentCellChanged, this, [this](int строка, int, int прежняя, int) {
-    Раскрасить_строку(прежняя);
-    Раскрасить_строку(строка);
-  });
+  connect(таблица_, &QTableWidget::cellDoubleClicked, this, Обработчик([this](int строка, int с) {
+            if (с == 2) Переключить(строка);
+          }));
+  connect(таблица_, &QTableWidget::currentCellChanged, this,
+          Обработчик([this](int строка, int, int прежняя, int) {
+            Раскрасить_строку(прежняя);
+            Раскрасить_строку(строка);
+          }));
   столбец->addWidget(надпись_);
   столбец->addWidget(таблица_, 1);
   resize(ширина + 60, 480);

@@ -1,4 +1,5 @@
 #include "timetable/windows/pick_list_window.h"
+#include "shell/windows/exception_reporter.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -26,9 +27,10 @@ namespace korvella {
   ряд->addWidget(кнопка_выбрать_);
   ряд->addWidget(закрыть);
   столбец->addLayout(ряд);
-  connect(кнопка_выбрать_, &QPushButton::clicked, this, [this] { Выбрать_текущий(); });
-  connect(закрыть, &QPushButton::clicked, this, [this] { reject(); });
-  connect(список_, &QListWidget::itemDoubleClicked, this, [this] { Выбрать_текущий(); });
+  connect(кнопка_выбрать_, &QPushButton::clicked, this, Обработчик([this] { Выбрать_текущий(); }));
+  connect(закрыть, &QPushButton::clicked, this, Обработчик([this] { reject(); }));
+  connect(список_, &QListWidget::itemDoubleClicked, this,
+          Обработчик([this] { Выбрать_текущий(); }));
   resize(300, 400);
 }
 

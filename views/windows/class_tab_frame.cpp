@@ -4,6 +4,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "shell/windows/exception_reporter.h"
 #include "views/column_widths.h"
 #include "views/windows/search_dialog.h"
 #include "views/windows/timetable_grid_view.h"
@@ -45,9 +46,9 @@ namespace korvella {
   слои->addWidget(панель_);
   слои->addWidget(таблица_, 1);
 
-  connect(действие_найти_, &QAction::triggered, this, [this] { Найти_подстроку(); });
+  connect(действие_найти_, &QAction::triggered, this, Обработчик([this] { Найти_подстроку(); }));
   connect(действие_вывод_, &QAction::triggered, this,
-          [this] { вкладка_->Вывод_в_файл(среда_.запись, среда_.диалоги); });
+          Обработчик([this] { вкладка_->Вывод_в_файл(среда_.запись, среда_.диалоги); }));
 
   сетка.Очистка();
   Показать_сетку();

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/windows/exception_reporter.h"
 #include "views/windows/timetable_grid_view.h"
 
 namespace korvella {
@@ -50,12 +51,12 @@ TФорма_найти_подстроку::TФорма_найти_подстро
   всё->addLayout(кнопки);
   resize(520, sizeHint().height());
 
-  connect(поле_, &QLineEdit::textChanged, this, [this] {
-    поиск_.Изменение_текста();
-    Показать_состояние();
-  });
-  connect(кнопка_найти_, &QPushButton::clicked, this, [this] { Нажать_найти(); });
-  connect(кнопка_закрыть_, &QPushButton::clicked, this, [this] { reject(); });
+  connect(поле_, &QLineEdit::textChanged, this, Обработчик([this] {
+            поиск_.Изменение_текста();
+            Показать_состояние();
+          }));
+  connect(кнопка_найти_, &QPushButton::clicked, this, Обработчик([this] { Нажать_найти(); }));
+  connect(кнопка_закрыть_, &QPushButton::clicked, this, Обработчик([this] { reject(); }));
 }
 
 void TФорма_найти_подстроку::Показать() {
@@ -87,9 +88,11 @@ void TФорма_найти_подстроку::Показать_состоян�
 }
 
 void TФорма_найти_подстроку::done(int итог) {
-  поиск_.Закрыть();
-  QDialog::done(итог);
-  вид_таблицы_.setFocus();
+  Обработать_событие([&] {
+    поиск_.Закрыть();
+    QDialog::done(итог);
+    вид_таблицы_.setFocus();
+  });
 }
 
 }  // namespace korvella

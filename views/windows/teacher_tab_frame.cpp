@@ -4,6 +4,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "shell/windows/exception_reporter.h"
 #include "views/column_widths.h"
 #include "views/windows/timetable_grid_view.h"
 
@@ -52,7 +53,7 @@ namespace korvella {
   слои->addWidget(таблица_, 1);
 
   connect(действие_вывод_, &QAction::triggered, this,
-          [this] { вкладка_->Вывод_в_файл_эксель(среда_.диалоги); });
+          Обработчик([this] { вкладка_->Вывод_в_файл_эксель(среда_.диалоги); }));
   Показать_сетку();
 }
 

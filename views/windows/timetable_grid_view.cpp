@@ -1,4 +1,5 @@
 #include "views/windows/timetable_grid_view.h"
+#include "shell/windows/exception_reporter.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -116,10 +117,10 @@ Qt::ItemFlags Модель_строковой_таблицы::flags(const QModel
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   horizontalHeader()->setHighlightSections(false);
   connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this](const QModelIndex& текущий) {
+          Обработчик([this](const QModelIndex& текущий) {
             if (текущий.isValid()) таблица_.Сделать_текущей(текущий.column(), текущий.row() + 1);
             viewport()->update();
-          });
+          }));
 }
 
 void Таблица_расписания::Перестроить(const std::function<void()>& перестройка) {
@@ -165,27 +166,33 @@ void Таблица_расписания::Применить_ширины() {
 }
 
 void Таблица_расписания::mousePressEvent(QMouseEvent* событие) {
-  const QModelIndex индекс = indexAt(событие->position().toPoint());
-  if (при_нажатии_мыши) {
-    if (индекс.isValid())
-      при_нажатии_мыши(индекс.column(), индекс.row() + 1);
-    else
-      при_нажатии_мыши(-1, -1);
-  }
-  QTableView::mousePressEvent(событие);
+  Обработать_событие([&] {
+    const QModelIndex индекс = indexAt(событие->position().toPoint());
+    if (при_нажатии_мыши) {
+      if (индекс.isValid())
+        при_нажатии_мыши(индекс.column(), индекс.row() + 1);
+      else
+        при_нажатии_мыши(-1, -1);
+    }
+    QTableView::mousePressEvent(событие);
+  });
 }
 
 void Таблица_расписания::mouseDoubleClickEvent(QMouseEvent* событие) {
-  QTableView::mouseDoubleClickEvent(событие);
-  if (при_подробностях) при_подробностях();
+  Обработать_событие([&] {
+    QTableView::mouseDoubleClickEvent(событие);
+    if (при_подробностях) при_подробностях();
+  });
 }
 
 void Таблица_расписания::keyPressEvent(QKeyEvent* событие) {
-  if ((событие->key() == Qt::Key_Return || событие->key() == Qt::Key_Enter) && при_подробностях) {
-    при_подробностях();
-    return;
-  }
-  QTableView::keyPressEvent(событие);
+  Обработать_событие([&] {
+    if ((событие->key() == Qt::Key_Return || событие->key() == Qt::Key_Enter) && при_подробностях) {
+      при_подробностях();
+      return;
+    }
+    QTableView::keyPressEvent(событие);
+  });
 }
 
 }  // namespace korvella

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QThreadPool>
 #include <QTimer>
@@ -177,24 +178,42 @@ TEST(Обработка_исключения, отказ_пользовател�
   EXPECT_EQ(коды, std::vector<int>{0});
 }
 
-TEST(Обработка_исключения, сбой_в_обработчике_окна_доходит_до_верхнего_уровня) {
+TEST(Обработка_исключения, сбой_в_обработчике_окна_сообщается_на_его_границе) {
   auto* приложение = static_cast<Приложение_корвелла*>(QApplication::instance());
   Диалоги_по_сценарию диалоги;
   std::vector<int> коды;
   приложение->Установить_диалоги(&диалоги);
   приложение->Установить_завершение([&](int к) { коды.push_back(к); });
   QPushButton кнопка("Сохранить");
-  QObject::connect(&кнопка, &QPushButton::clicked, [] {
-    Под_охраной("Сохранение_главной_записи", [] { throw std::runtime_error("Нет доступа"); });
-  });
+  // The failure never crosses Qt's frames: the handler's wrapper reports it, and
+  // the click returns normally.
+  bool после_щелчка = false;
+  QObject::connect(&кнопка, &QPushButton::clicked, Обработчик([](bool) {
+                     Под_охраной("Сохранение_главной_записи",
+                                 [] { throw std::runtime_error("Нет доступа"); });
+                   }));
+  QObject::connect(&кнопка, &QPushButton::clicked, [&] { после_щелчка = true; });
   QTimer::singleShot(0, &кнопка, [&] { кнопка.click(); });
   ASSERT_TRUE(Дождаться([&] { return !коды.empty(); }));
   приложение->Установить_диалоги(nullptr);
   приложение->Установить_завершение(Немедленное_завершение);
   EXPECT_EQ(коды, std::vector<int>{1});
+  EXPECT_TRUE(после_щелчка);
   EXPECT_EQ(
       диалоги.Тексты(Диалоги_по_сценарию::Вид::Стандартная_ошибка),
       std::vector<std::string>{"Исключение :   Нет доступа в модуле :  Сохранение_главной_записи"});
+}
+
+TEST(Обработка_исключения, обработчик_берёт_столько_аргументов_сигнала_сколько_хочет) {
+  int строка = -1, столбец = -1, вызовов = 0;
+  QTableWidget таблица(3, 3);
+  QObject::connect(&таблица, &QTableWidget::currentCellChanged,
+                   Обработчик([&](int с, int к) { строка = с, столбец = к; }));
+  QObject::connect(&таблица, &QTableWidget::currentCellChanged, Обработчик([&] { ++вызовов; }));
+  таблица.setCurrentCell(2, 1);
+  EXPECT_EQ(строка, 2);
+  EXPECT_EQ(столбец, 1);
+  EXPECT_EQ(вызовов, 1);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include "shell/windows/tab_frames.h"
+#include "app/program_windows.h"
 
-// Frames of the views: include the header here and change the tab's line below.
+// A tab's own frame: include its header here and change the tab's line below.
 #include "views/windows/class_tab_frame.h"
 #include "views/windows/teacher_tab_frame.h"
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/main_record.h"
+#include "tests/support/cli_process.h"
 #include "timetable/timetable_check.h"
 
 namespace korvella {
@@ -17,58 +18,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Вывод_программы {
-  int код = -1;
-  std::string текст;
-};
-
-Вывод_программы Запустить(const std::string& аргументы) {
-  const std::string команда = std::string(KORVELLA_CLI) + " " + аргументы + " 2>&1";
-  Вывод_программы в;
-  FILE* поток = popen(команда.c_str(), "r");
-  if (!поток) return в;
-  std::array<char, 4096> буфер{};
-  while (fgets(буфер.data(), буфер.size(), поток)) в.текст += буфер.data();
-  const int статус = pclose(поток);
-  в.код = WIFEXITED(статус) ? WEXITSTATUS(статус) : -1;
-  return в;
-}
-
-struct Папка_данных {
-  fs::path путь;
-  explicit Папка_данных(const std::string& имя)
-      : путь(fs::temp_directory_path() / ("korvella_whole_task_" + имя)) {
-    fs::remove_all(путь);
-    fs::create_directories(путь);
-  }
-  ~Папка_данных() { fs::remove_all(путь); }
-  fs::path Файл() const { return путь / "ZRB_Lab" / "ZRB_Korvella_025" / "Korvella22.gzdat"; }
-  std::unique_ptr<тип_Главная_запись> Прочитать() const {
-    auto з = std::make_unique<тип_Главная_запись>();
-    std::ifstream файл(Файл(), std::ios::binary);
-    файл.read(reinterpret_cast<char*>(з.get()), sizeof(тип_Главная_запись));
-    return файл ? std::move(з) : nullptr;
-  }
-  void Записать(const тип_Главная_запись& з) const {
-    std::ofstream файл(Файл(), std::ios::binary | std::ios::trunc);
-    файл.write(reinterpret_cast<const char*>(&з), sizeof з);
-  }
-};
+using тест::Папка_данных;
 
 TEST(Вся_задача, от_новой_задачи_до_проверенного_расписания) {
   for (const auto& [классов, режим, зерно] :
        {std::tuple{5, "5x7", 3}, {20, "6x6", 11}, {28, "6x6", 7}, {28, "5x7", 2}}) {
     SCOPED_TRACE(std::to_string(классов) + " " + режим);
     Папка_данных папка(std::to_string(классов) + режим);
-    const auto новая = Запустить("--data-dir " + папка.путь.string() + " new --seed " +
-                                 std::to_string(зерно) + " --classes " + std::to_string(классов) +
-                                 " --mode " + режим);
+    const auto новая = папка.Запустить("new --seed " + std::to_string(зерно) + " --classes " +
+                                       std::to_string(классов) + " --mode " + режим);
     EXPECT_EQ(новая.код, 0) << новая.текст;
     EXPECT_NE(новая.текст.find("(29)  calculated, "), std::string::npos) << новая.текст;
     EXPECT_NE(новая.текст.find(", iterations "), std::string::npos);
     EXPECT_NE(новая.текст.find(", attempt "), std::string::npos);
 
-    const auto проверка = Запустить("--data-dir " + папка.путь.string() + " check");
+    const auto проверка = папка.Запустить("check");
     EXPECT_EQ(проверка.код, 0) << проверка.текст;
     EXPECT_NE(проверка.текст.find("check passed"), std::string::npos);
 
@@ -84,13 +48,13 @@ TEST(Вся_задача, от_новой_задачи_до_проверенно
 
 TEST(Вся_задача, проверка_отвергает_испорченное_расписание) {
   Папка_данных папка("порча");
-  ASSERT_EQ(Запустить("--data-dir " + папка.путь.string() + " new --seed 4 --classes 10").код, 0);
+  ASSERT_EQ(папка.Запустить("new --seed 4 --classes 10").код, 0);
   auto з = папка.Прочитать();
   ASSERT_TRUE(з);
   // The same teacher in two classes at once.
   з->Школьное_расписание(2, 3) = з->Школьное_расписание(1, 3);
   папка.Записать(*з);
-  const auto проверка = Запустить("--data-dir " + папка.путь.string() + " check");
+  const auto проверка = папка.Запустить("check");
   EXPECT_EQ(проверка.код, 1);
   EXPECT_NE(проверка.текст.find("check failed"), std::string::npos) << проверка.текст;
   EXPECT_NE(проверка.текст.find("also teaches class"), std::string::npos) << проверка.текст;
