@@ -6,19 +6,15 @@
 // hours. A timetable not marked done must be empty.
 #pragma once
 
-#include <string>
-#include <vector>
-
+#include "core/check_result.h"
 #include "core/main_record.h"
 
 namespace korvella {
 
-struct Итог_проверки_совместителей {
-  std::vector<std::string> нарушения;  // one line each, in English
-  int уроков = 0;
-  bool Верно() const { return нарушения.empty(); }
-};
+Итог_проверки_расписания Проверка_расписания_совместителей(const тип_Главная_запись& запись);
 
-Итог_проверки_совместителей Проверка_расписания_совместителей(const тип_Главная_запись& запись);
+// Whether there is anything to check: the timetable is marked done, or it holds
+// lessons all the same (what a failed calculation must never leave).
+bool Есть_расписание_совместителей(const тип_Главная_запись& запись);
 
 }  // namespace korvella

@@ -1,5 +1,6 @@
 #include "cli/check_command.h"
 
+#include "auxiliary/part_time_check.h"
 #include "cli/commands.h"
 #include "cli/session.h"
 #include "timetable/timetable_check.h"
@@ -22,6 +23,7 @@ const std::vector<Проверяемое_расписание>& Проверяе
   static const std::vector<Проверяемое_расписание> расписания = {
       {"main timetable", [](const тип_Главная_запись& з) -> bool { return з.Готово_основное_расписание; },
        true, [](const тип_Главная_запись& з) { return Проверка_основного_расписания(з, false); }},
+      {"part-timers", Есть_расписание_совместителей, false, Проверка_расписания_совместителей},
   };
   return расписания;
 }

@@ -7,6 +7,7 @@
 
 #include "auxiliary/windows/part_time_grid.h"
 #include "entry/windows/step_controls.h"
+#include "shell/windows/exception_reporter.h"
 
 namespace korvella {
 
@@ -22,9 +23,9 @@ TФорма_таблица_рабочих_дней_совместителей::T
   кнопка_очистить_ = new QPushButton("Очистить", this);
   кнопка_очистить_->setObjectName(М::kКнопка_очистить);
   Ряд_кнопок()->insertWidget(0, кнопка_очистить_);
-  connect(кнопка_очистить_, &QPushButton::clicked, this, [this] {
-    if (модель().Очистить()) таблица_->viewport()->update();
-  });
+  connect(кнопка_очистить_, &QPushButton::clicked, this, Обработчик([this] {
+            if (модель().Очистить()) таблица_->viewport()->update();
+          }));
 }
 
 void TФорма_таблица_рабочих_дней_совместителей::Построить_элементы(QWidget* область) {

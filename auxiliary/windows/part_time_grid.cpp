@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "entry/windows/step_controls.h"
+#include "shell/windows/exception_reporter.h"
 
 namespace korvella {
 namespace {
@@ -18,14 +19,16 @@ class Enter_в_таблице : public QObject {
     таблица_->installEventFilter(this);
   }
   bool eventFilter(QObject* объект, QEvent* событие) override {
-    if (объект == таблица_ && событие->type() == QEvent::KeyPress) {
+    bool взято = false;
+    Обработать_событие([&] {
+      if (объект != таблица_ || событие->type() != QEvent::KeyPress) return;
       const int клавиша = static_cast<QKeyEvent*>(событие)->key();
       if ((клавиша == Qt::Key_Return || клавиша == Qt::Key_Enter) && таблица_->currentRow() >= 0) {
         действие_(таблица_->currentRow(), таблица_->currentColumn());
-        return true;
+        взято = true;
       }
-    }
-    return QObject::eventFilter(объект, событие);
+    });
+    return взято || QObject::eventFilter(объект, событие);
   }
 
  private:
@@ -40,6 +43,11 @@ class Enter_в_таблице : public QObject {
 
 void Ячейки_совместителей::paint(QPainter* кисть, const QStyleOptionViewItem& вид,
                                  const QModelIndex& ячейка) const {
+  Обработать_событие([&] { Нарисовать(кисть, вид, ячейка); });
+}
+
+void Ячейки_совместителей::Нарисовать(QPainter* кисть, const QStyleOptionViewItem& вид,
+                                      const QModelIndex& ячейка) const {
   кисть->save();
   const std::uint32_t цвет = цвет_(ячейка.row(), ячейка.column());
   кисть->fillRect(вид.rect, цвет != 0 ? Цвет_RGB(цвет) : вид.palette.button().color());
@@ -59,7 +67,7 @@ void Ячейки_совместителей::paint(QPainter* кисть, const 
 }
 
 void При_выборе_ячейки(QTableWidget* таблица, std::function<void(int, int)> действие) {
-  QObject::connect(таблица, &QTableWidget::cellDoubleClicked, таблица, действие);
+  QObject::connect(таблица, &QTableWidget::cellDoubleClicked, таблица, Обработчик(действие));
   new Enter_в_таблице(таблица, std::move(действие));
 }
 
@@ -97,7 +105,7 @@ void Настроить_таблицу_совместителей(QTableWidget* 
   таблица->setItemDelegate(new Ячейки_совместителей(таблица, std::move(цвет)));
   // The mark follows the current cell.
   QObject::connect(таблица, &QTableWidget::currentCellChanged, таблица,
-                   [таблица](int, int, int, int) { таблица->viewport()->update(); });
+                   Обработчик([таблица](int, int, int, int) { таблица->viewport()->update(); }));
 }
 
 }  // namespace korvella

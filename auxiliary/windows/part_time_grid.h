@@ -21,6 +21,9 @@ class Ячейки_совместителей : public QStyledItemDelegate {
              const QModelIndex& ячейка) const override;
 
  private:
+  void Нарисовать(QPainter* кисть, const QStyleOptionViewItem& вид,
+                  const QModelIndex& ячейка) const;
+
   QTableWidget* таблица_;
   Цвет_ячейки цвет_;
 };

@@ -10,6 +10,7 @@
 
 #include "auxiliary/windows/part_time_grid.h"
 #include "entry/windows/step_controls.h"
+#include "shell/windows/exception_reporter.h"
 
 namespace korvella {
 
@@ -20,10 +21,10 @@ TФорма_список_совместителей::TФорма_список_с
   кнопка_очистить_ = new QPushButton("Очистить", this);
   кнопка_очистить_->setObjectName("Кнопка_очистить");
   Ряд_кнопок()->insertWidget(0, кнопка_очистить_);
-  connect(кнопка_очистить_, &QPushButton::clicked, this, [this] {
-    Завершить_правку(таблица_);
-    if (модель().Очистить()) Показать_таблицу();
-  });
+  connect(кнопка_очистить_, &QPushButton::clicked, this, Обработчик([this] {
+            Завершить_правку(таблица_);
+            if (модель().Очистить()) Показать_таблицу();
+          }));
 }
 
 void TФорма_список_совместителей::Построить_элементы(QWidget* область) {
@@ -62,10 +63,11 @@ void TФорма_список_совместителей::Построить_э�
   таблица_->setHorizontalHeaderLabels(заголовки);
   Подогнать_столбцы_к_заголовкам(таблица_);
   const int ширина = Ширина_таблицы(таблица_);
-  connect(таблица_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* ячейка) {
-    if (загрузка_) return;
-    модель().Изменить_ячейку(ячейка->row() + 1, ячейка->column(), ячейка->text().toStdString());
-  });
+  connect(таблица_, &QTableWidget::itemChanged, this, Обработчик([this](QTableWidgetItem* ячейка) {
+            if (загрузка_) return;
+            модель().Изменить_ячейку(ячейка->row() + 1, ячейка->column(),
+                                     ячейка->text().toStdString());
+          }));
   столбец->addLayout(ряд);
   столбец->addWidget(таблица_, 1);
   таблица_->setMinimumWidth(ширина);

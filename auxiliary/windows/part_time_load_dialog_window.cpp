@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "entry/windows/step_controls.h"
+#include "shell/windows/exception_reporter.h"
 
 namespace korvella {
 
@@ -39,7 +40,7 @@ TФорма_ввода_нагрузки_совместителей::TФорма_
   кнопки->addWidget(кнопка_ввести_);
   столбец->addLayout(ряд);
   столбец->addLayout(кнопки);
-  connect(кнопка_ввести_, &QPushButton::clicked, this, [this] { Нажать_ввести(); });
+  connect(кнопка_ввести_, &QPushButton::clicked, this, Обработчик([this] { Нажать_ввести(); }));
   resize(380, 90);
 }
 

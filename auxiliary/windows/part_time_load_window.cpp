@@ -9,6 +9,7 @@
 #include "auxiliary/windows/part_time_grid.h"
 #include "auxiliary/windows/part_time_load_dialog_window.h"
 #include "entry/windows/step_controls.h"
+#include "shell/windows/exception_reporter.h"
 
 namespace korvella {
 
@@ -25,9 +26,9 @@ TФорма_ТРПН_совместителей::TФорма_ТРПН_совме
   кнопка_очистить_ = new QPushButton("Очистить", this);
   кнопка_очистить_->setObjectName("Кнопка_очистить");
   Ряд_кнопок()->insertWidget(0, кнопка_очистить_);
-  connect(кнопка_очистить_, &QPushButton::clicked, this, [this] {
-    if (модель().Очистить()) Обновить_ячейки();
-  });
+  connect(кнопка_очистить_, &QPushButton::clicked, this, Обработчик([this] {
+            if (модель().Очистить()) Обновить_ячейки();
+          }));
 }
 
 void TФорма_ТРПН_совместителей::Построить_элементы(QWidget* область) {
