@@ -94,8 +94,8 @@ int Ширина_с_заголовком(const QWidget* окно, int ширин
   return std::max(ширина, QFontMetrics(жирный).horizontalAdvance(окно->windowTitle()) + 200);
 }
 
-void Настроить_таблицу_совместителей(QTableWidget* таблица,
-                                     Ячейки_совместителей::Цвет_ячейки цвет) {
+void Настроить_таблицу_совместителей(QTableWidget* таблица, Ячейки_совместителей::Цвет_ячейки цвет,
+                                     int фиксированных_строк, int фиксированных_столбцов) {
   таблица->verticalHeader()->hide();
   таблица->verticalHeader()->setDefaultSectionSize(22);
   таблица->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -103,9 +103,19 @@ void Настроить_таблицу_совместителей(QTableWidget* 
   таблица->setEditTriggers(QAbstractItemView::NoEditTriggers);
   таблица->setSelectionMode(QAbstractItemView::NoSelection);
   таблица->setItemDelegate(new Ячейки_совместителей(таблица, std::move(цвет)));
-  // The mark follows the current cell.
+  // Fixed cells are never current; the mark follows the current cell.
   QObject::connect(таблица, &QTableWidget::currentCellChanged, таблица,
-                   Обработчик([таблица](int, int, int, int) { таблица->viewport()->update(); }));
+                   Обработчик([=](int строка, int столбец, int, int) {
+                     if (строка >= 0 && столбец >= 0 &&
+                         (строка < фиксированных_строк || столбец < фиксированных_столбцов) &&
+                         таблица->rowCount() > фиксированных_строк &&
+                         таблица->columnCount() > фиксированных_столбцов) {
+                       таблица->setCurrentCell(std::max(строка, фиксированных_строк),
+                                               std::max(столбец, фиксированных_столбцов));
+                       return;
+                     }
+                     таблица->viewport()->update();
+                   }));
 }
 
 }  // namespace korvella

@@ -44,7 +44,9 @@ int Ширина_таблицы(const QTableWidget* таблица);
 int Ширина_с_заголовком(const QWidget* окно, int ширина);
 
 // The grid settings the three steps share: no editing, no selection, fixed
-// header sections and the owner-drawn cells.
-void Настроить_таблицу_совместителей(QTableWidget* таблица, Ячейки_совместителей::Цвет_ячейки цвет);
+// header sections, the owner-drawn cells, and the fixed rows and columns (of
+// the view) that the current cell never enters.
+void Настроить_таблицу_совместителей(QTableWidget* таблица, Ячейки_совместителей::Цвет_ячейки цвет,
+                                     int фиксированных_строк, int фиксированных_столбцов);
 
 }  // namespace korvella

@@ -118,6 +118,9 @@ TEST(Окно_шага_10, ДвойнойЩелчокEnterИЦветаДней) 
     // The current cell (row 1, Monday) carries the blue mark at its right edge.
     EXPECT_EQ(Цвет_на_экране(т, 0, 4, true), QColor(0, 0, 255));
     EXPECT_EQ(Цвет_на_экране(т, 1, 4, true), QColor(0xF3, 0xB0, 0xCF));
+    т->setCurrentCell(1, 2);  // a fixed cell is never current
+    EXPECT_EQ(т->currentColumn(), 4);
+    т->setCurrentCell(0, 4);
     окно.Кнопка_продолжить()->click();  // part-timer 1 has no working day yet
     EXPECT_TRUE(окно.isVisible());
     EXPECT_EQ(т->currentRow(), 0);
