@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/archive_commands.h"
 #include "cli/chain_runner.h"
 #include "cli/check_command.h"
 #include "cli/view_commands.h"
@@ -39,6 +40,18 @@ const std::vector<Команда>& Команды() {
        "write the class timetable as a SpreadsheetML file: FILE, or\n"
        "\"Расписание классов.xml\" in the Documents folder\n",
        nullptr, Команда_вывести},
+      {"archive", "", 0, 0,
+       {{"--to", "DIR", "the volume or folder the archive goes to", Непустое},
+        {"--folder", "NAME", "a folder in DIR, created when missing (one name)"},
+        kДа},
+       "write the archive of the program folder to\n"
+       "DIR[/NAME]/ZRB_Korvella_025_22.zip; an existing archive is replaced only\n"
+       "with --yes\n",
+       Проверить_архивирование, Команда_архивировать},
+      {"restore", "FILE", 1, 1, {kДа},
+       "replace the program folder with the content of the archive FILE\n"
+       "(ZRB_Korvella_025_22.zip); needs --yes, as it replaces all current data\n",
+       nullptr, Команда_восстановить},
   };
   return команды;
 }

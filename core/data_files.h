@@ -3,8 +3,10 @@
 // <working folder>/ZRB_Lab/ZRB_Korvella_025.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "core/dialogs.h"
 #include "core/main_record.h"
@@ -25,6 +27,9 @@ std::filesystem::path Путь_запомненного_файла();        // 
 std::filesystem::path Путь_файла_прежней_версии();     // "Korvella21.gzdat"
 
 constexpr std::size_t kРазмер_записи_прежней_версии = 281'352;
+
+// The names of every file the program keeps in its folder, the data file first.
+extern const std::array<std::string_view, 5> kФайлы_папки_программы;
 
 void Сохранение_главной_записи(const тип_Главная_запись& запись);
 

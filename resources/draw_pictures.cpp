@@ -184,6 +184,37 @@ void Значок_программы(QPainter& p, double r) {
   }
 }
 
+// A ZIP box with its zipper and an arrow into it (archive) or out of it (restore).
+void Архив_со_стрелкой(QPainter& p, double r, bool внутрь) {
+  QLinearGradient г(0, r * 0.45, 0, r);
+  г.setColorAt(0, QColor(0xF2, 0xC2, 0x6B));
+  г.setColorAt(1, QColor(0xC8, 0x8A, 0x2E));
+  p.setPen(QPen(QColor(0x7A, 0x52, 0x14), r / 40));
+  p.setBrush(г);
+  p.drawRoundedRect(QRectF(r * 0.12, r * 0.48, r * 0.76, r * 0.44), r * 0.04, r * 0.04);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0x5A, 0x5A, 0x5A));
+  for (int i = 0; i < 5; ++i) {
+    p.drawRect(QRectF(r * 0.46, r * (0.5 + 0.08 * i), r * 0.08, r * 0.04));
+  }
+  const QColor цвет = внутрь ? QColor(0x2A, 0x74, 0xC8) : QColor(0x2E, 0x9E, 0x3A);
+  p.setBrush(цвет);
+  p.setPen(QPen(цвет.darker(140), r / 60));
+  QPolygonF стрелка;
+  if (внутрь) {
+    стрелка << QPointF(r * 0.42, r * 0.04) << QPointF(r * 0.58, r * 0.04)
+            << QPointF(r * 0.58, r * 0.26) << QPointF(r * 0.72, r * 0.26)
+            << QPointF(r * 0.5, r * 0.46) << QPointF(r * 0.28, r * 0.26)
+            << QPointF(r * 0.42, r * 0.26);
+  } else {
+    стрелка << QPointF(r * 0.42, r * 0.44) << QPointF(r * 0.58, r * 0.44)
+            << QPointF(r * 0.58, r * 0.22) << QPointF(r * 0.72, r * 0.22)
+            << QPointF(r * 0.5, r * 0.02) << QPointF(r * 0.28, r * 0.22)
+            << QPointF(r * 0.42, r * 0.22);
+  }
+  p.drawPolygon(стрелка);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -208,6 +239,8 @@ int main(int argc, char** argv) {
       {"widgets_off.png", 32, Автогенерация_выкл},
       {"golden_mask.png", 128, Золотая_маска},
       {"program.png", 64, Значок_программы},
+      {"archive_window.png", 96, [](QPainter& p, double r) { Архив_со_стрелкой(p, r, true); }},
+      {"restore_window.png", 96, [](QPainter& p, double r) { Архив_со_стрелкой(p, r, false); }},
   };
   int ошибок = 0;
   for (const auto& к : картинки) {

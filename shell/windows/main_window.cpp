@@ -20,6 +20,7 @@
 #include "shell/windows/about_window.h"
 #include "shell/windows/autogeneration_panel.h"
 #include "shell/windows/exception_reporter.h"
+#include "shell/windows/restore_window.h"
 #include "shell/windows/return_to_step_window.h"
 
 namespace korvella {
@@ -29,6 +30,7 @@ TГлавная_форма::TГлавная_форма(тип_Главная_з�
     : QMainWindow(родитель),
       среда_{запись, диалоги, *this},
       открыть_документ_([](const QUrl& адрес) { return QDesktopServices::openUrl(адрес); }),
+      выбрать_архив_([this] { return Выбор_архивного_файла(this); }),
       модель_возврата_(среда_) {
   setObjectName("Главная_форма");
   setWindowIcon(QIcon(":/images/program.png"));
@@ -79,13 +81,10 @@ void TГлавная_форма::Создать_действия() {
   // A tool button drops a trailing "..." from the text unless told otherwise.
   действие_возврат_->setIconText("Возврат к пройденному шагу ...");
   действие_возврат_->setIcon(QIcon(":/images/return_to_step.png"));
-  // The archive is not part of the program yet: its items stay disabled.
-  действие_архивирование_ =
-      Действие("Действие_архивирование", "Архивирование расписания", QKeySequence("F2"), [] {});
-  действие_архивирование_->setEnabled(false);
-  действие_восстановление_ =
-      Действие("Действие_восстановление", "Восстановление расписания", QKeySequence("F3"), [] {});
-  действие_восстановление_->setEnabled(false);
+  действие_архивирование_ = Действие("Действие_архивирование", "Архивирование расписания",
+                                     QKeySequence("F2"), [this] { Архивирование(); });
+  действие_восстановление_ = Действие("Действие_восстановление", "Восстановление расписания",
+                                      QKeySequence("F3"), [this] { Восстановление(); });
   действие_запомнить_ =
       Действие("Действие_запомнить_расписание", "Запомнить текущее расписание",
                QKeySequence("Ctrl+Z"), [this] { korvella::Действие_запомнить_расписание(среда_); });

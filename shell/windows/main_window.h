@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "core/volumes.h"
 #include "shell/environment.h"
 #include "shell/return_to_step.h"
 #include "shell/windows/tab_frames.h"
@@ -58,6 +59,18 @@ class TГлавная_форма : public QMainWindow, public Оболочка {
   void Нажатие_Ctrl_V();
   void Переключить_автогенерацию();
   void Показать_руководство();
+  // "Архивирование расписания" and "Восстановление расписания" (their windows
+  // live only while the action runs).
+  void Архивирование();
+  void Восстановление();
+  // How the restore action asks for the archive file; empty when cancelled.
+  void Установить_выбор_архива(std::function<QString()> выбрать) {
+    выбрать_архив_ = std::move(выбрать);
+  }
+  // The volumes the archive window offers.
+  void Установить_поиск_томов(std::function<std::vector<Том>()> найти) {
+    поиск_томов_ = std::move(найти);
+  }
 
   QToolBar* Панель_управления_главного_окна() const { return панель_управления_; }
   Панель_автогенерации* Панель_на_панели_управления() const { return панель_автогенерации_; }
@@ -66,6 +79,8 @@ class TГлавная_форма : public QMainWindow, public Оболочка {
   const Фреймы_вкладок& Фреймы() const { return фреймы_; }
   QAction* Действие_вспомнить_расписание() const { return действие_вспомнить_; }
   QAction* Действие_запомнить_расписание() const { return действие_запомнить_; }
+  QAction* Действие_архивирование() const { return действие_архивирование_; }
+  QAction* Действие_восстановление() const { return действие_восстановление_; }
   TФорма_возврат_к_шагу& Форма_возврат_к_шагу() const { return *форма_возврата_; }
   TФорма_о_программе& Форма_о_программе() const { return *форма_о_программе_; }
   double Текущая_дата() const { return текущая_дата_; }
@@ -99,6 +114,8 @@ class TГлавная_форма : public QMainWindow, public Оболочка {
   Среда среда_;
   Показ_шага показ_шага_;
   std::function<bool(const QUrl&)> открыть_документ_;
+  std::function<QString()> выбрать_архив_;
+  std::function<std::vector<Том>()> поиск_томов_ = Список_томов;
   Модель_возврата_к_шагу модель_возврата_;
   TФорма_возврат_к_шагу* форма_возврата_ = nullptr;
   TФорма_о_программе* форма_о_программе_ = nullptr;
