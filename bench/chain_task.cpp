@@ -1,18 +1,20 @@
 #include "bench/chain_task.h"
 
 #include <filesystem>
+#include <string>
 
 #include "app/program_steps.h"
 #include "cli/chain_runner.h"
 #include "core/data_files.h"
 #include "core/random.h"
 
-namespace korvella {
+namespace korvella::bench {
 
-std::unique_ptr<тип_Главная_запись> Задача_до_шага(int шаг, int классов, const char* режим,
-                                                   int зерно, std::vector<std::string> задачи) {
+void Цепочка_командной_строки(тип_Главная_запись& з, int классов, const char* режим,
+                              std::uint64_t зерно,
+                              const std::function<void(Модель_расчётного_шага&)>& шаг_29,
+                              const char* задачи, int до_шага) {
   static const Реестр_шагов реестр = Реестр_всех_шагов();
-  // The chain's steps read and write nothing on disk, but loading needs a folder.
   static const bool папка = [] {
     const auto путь = std::filesystem::temp_directory_path() / "korvella_bench";
     std::filesystem::create_directories(путь);
@@ -20,34 +22,33 @@ std::unique_ptr<тип_Главная_запись> Задача_до_шага(i
     return true;
   }();
   (void)папка;
-  auto з = std::make_unique<тип_Главная_запись>();
-  Обнулить_запись(*з);
-  з->Последняя_показанная_форма = -1;
+  Обнулить_запись(з);
+  з.Последняя_показанная_форма = -1;
   Диалоги_по_сценарию диалоги;
   Оболочка оболочка;
-  Среда среда{*з, диалоги, оболочка};
+  Среда среда{з, диалоги, оболочка};
   cli::Параметры п;
   п.команда = "new";
   п.опции["--classes"] = std::to_string(классов);
   п.опции["--mode"] = режим;
-  if (!задачи.empty()) {
-    std::string список;
-    for (const auto& задача : задачи) список += (список.empty() ? "" : ",") + задача;
-    п.опции["--tasks"] = список;
-  }
+  if (задачи != nullptr) п.опции["--tasks"] = задачи;
   Установить_главное_зерно(зерно);
   Начать_новую_задачу(среда, [&](int номер) {
-    if (номер >= шаг) {
-      з->Флаг_продолжения = false;
+    if (номер >= до_шага) {
+      з.Флаг_продолжения = false;
       return;
     }
     auto модель = реестр.Создать(номер, среда);
     модель->Активировать();
     cli::Ввести_с_командной_строки(*модель, п, среда);
-    if (auto* расчёт = dynamic_cast<Модель_расчётного_шага*>(модель.get())) расчёт->Рассчитать();
+    if (auto* расчёт = dynamic_cast<Модель_расчётного_шага*>(модель.get())) {
+      if (номер == 29 && шаг_29)
+        шаг_29(*расчёт);
+      else
+        расчёт->Рассчитать();
+    }
     if (!модель->Продолжить()) модель->Закрыть();
   });
-  return з;
 }
 
-}  // namespace korvella
+}  // namespace korvella::bench

@@ -1,16 +1,24 @@
-// A task as the command-line chain leaves it right before a given step: a new
-// task run with autogeneration up to that step, for the benchmarks of one step.
+// A task as `korvella-cli new --seed N --classes C --mode M` builds it, in the
+// process and without a data file: the chain with autogeneration, each step
+// continued, its calculation run. The random draws follow the command line's
+// exactly, so a seed studied here is the same task the command line gives.
 #pragma once
 
-#include <memory>
-#include <string>
-#include <vector>
+#include <cstdint>
+#include <functional>
 
 #include "core/main_record.h"
+#include "shell/step_model.h"
 
-namespace korvella {
+namespace korvella::bench {
 
-std::unique_ptr<тип_Главная_запись> Задача_до_шага(int шаг, int классов, const char* режим,
-                                                   int зерно, std::vector<std::string> задачи = {});
+// Runs the chain on `запись` (cleared first). Step 29's model is handed to
+// `шаг_29`, which calculates it or not; an empty function calculates it.
+// `задачи` are the optional tasks as `--tasks` names them ("parttime,rooms");
+// the chain stops right before step `до_шага` (the whole chain by default).
+void Цепочка_командной_строки(тип_Главная_запись& запись, int классов, const char* режим,
+                              std::uint64_t зерно,
+                              const std::function<void(Модель_расчётного_шага&)>& шаг_29 = {},
+                              const char* задачи = nullptr, int до_шага = 30);
 
-}  // namespace korvella
+}  // namespace korvella::bench

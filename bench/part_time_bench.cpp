@@ -95,11 +95,11 @@ void Расчёт(benchmark::State& state, const std::vector<Вход_расчё
 }
 
 void Шаг_13(benchmark::State& state, int классов, const char* режим, bool спецпомещения) {
-  std::vector<std::string> задачи_шага_0{"parttime"};
-  if (спецпомещения) задачи_шага_0.push_back("rooms");
+  const char* задачи_шага_0 = спецпомещения ? "parttime,rooms" : "parttime";
   std::vector<Вход_расчёта> задачи;
   for (int зерно = 1; зерно <= kЗадач; ++зерно) {
-    auto з = Задача_до_шага(13, классов, режим, зерно, задачи_шага_0);
+    auto з = std::make_unique<тип_Главная_запись>();
+    bench::Цепочка_командной_строки(*з, классов, режим, зерно, {}, задачи_шага_0, 13);
     // A step before 13 that refuses to continue (a calculation not in the
     // program, say) leaves no part-timers to place.
     if (з->Последняя_показанная_форма != 12) {
@@ -116,7 +116,9 @@ void Шаг_13(benchmark::State& state, int классов, const char* режи
 // the most the steps allow); part-timer 9 has one working day but two lessons in
 // class 28, so no try can succeed and all 3000 run.
 void BM_шаг_13_без_решения_28_классов(benchmark::State& state) {
-  Вход_расчёта в = Вход_из_записи(*Задача_до_шага(13, 28, "6x6", 1, {"parttime"}));
+  auto з = std::make_unique<тип_Главная_запись>();
+  bench::Цепочка_командной_строки(*з, 28, "6x6", 1, {}, "parttime", 13);
+  Вход_расчёта в = Вход_из_записи(*з);
   в.M = 9;
   в.уроки.Обнулить();
   for (int p = 1; p <= 9; ++p) {

@@ -59,6 +59,16 @@ template <std::size_t R, std::size_t C>
   return {&м.элементы[0][0], строк, столбцов, static_cast<std::ptrdiff_t>(C)};
 }
 
+// Where the weights of each row may be nonzero: row i's columns, ascending and
+// 0-based, are столбцы[начала[i]] .. столбцы[начала[i + 1] − 1]; every other
+// weight of the row is 0, and no weight is negative. With this the row
+// reduction and the first zeros look at those columns only; the choices are the
+// same as without it.
+struct Столбцы_строк {
+  const int* столбцы = nullptr;
+  const int* начала = nullptr;  // one more entry than rows
+};
+
 class Решатель_назначений {
  public:
   // Sizes the buffers for the largest problem expected; a larger one grows them once.
@@ -67,7 +77,7 @@ class Решатель_назначений {
   // назначение[0..строк-1] gets the 1-based column of each row, or 0 for a row
   // left out (only when there are fewer columns than rows). A row may get a
   // column of weight 0; callers treat such a pair as no assignment.
-  void Решить(Вид_весов веса, int32* назначение);
+  void Решить(Вид_весов веса, int32* назначение, const Столбцы_строк* разреженность = nullptr);
 
  private:
   struct Событие {
@@ -90,6 +100,7 @@ class Решатель_назначений {
   void Увеличить(int столбец);
 
   Вид_весов веса_;
+  const Столбцы_строк* разреженность_ = nullptr;
   int n_ = 0;
   int m_ = 0;
   std::vector<std::int64_t> u_, v_;
@@ -113,6 +124,7 @@ void Большое_максимальное_паросочетание(Реша
                                         Вектор<int32, kМаксимум_преподавателей>& назначение);
 void Максимальное_паросочетание(Решатель_назначений& решатель, const Матрица_весов_часа& веса,
                                 int классов, int преподавателей,
-                                Вектор<int32, kМаксимум_классов>& назначение);
+                                Вектор<int32, kМаксимум_классов>& назначение,
+                                const Столбцы_строк* разреженность = nullptr);
 
 }  // namespace korvella

@@ -28,6 +28,9 @@ struct Входы_главного_цикла {
   const Таблица_класс_час& запреты_классов;  // nonzero = no main lesson in that hour
   const Вектор_преподавателей& нагрузка_преподавателей;
   const Таблица_час_преподаватель& доступность;
+  // Iterations this run may take, at most Предельное_количество_итераций(K);
+  // 0 = that limit.
+  int предел = 0;
 };
 
 // Where time goes, when a benchmark asks.
@@ -38,7 +41,9 @@ struct Замер_главного_цикла {
 
 // The calculation's links to the program around it.
 struct Управление_расчётом {
-  std::atomic<bool>* стоп = nullptr;                  // polled once an iteration
+  // Polled once an iteration and once a repetition of the preparation; the
+  // calculation clears it when it starts, so a stop pressed at any moment counts.
+  std::atomic<bool>* стоп = nullptr;
   std::atomic<int>* счётчик_итераций = nullptr;
   std::function<void(std::string_view)> сообщение;  // the platform's plain message box
   Замер_главного_цикла* замер = nullptr;
@@ -54,9 +59,16 @@ struct Результат_главного_цикла {
 struct Память_главного_цикла {
   std::vector<int32> накопления;
   Матрица_весов_часа Расчетная_матрица{};
-  Матрица_весов_часа Матрица_предметов_расчета{};
-  Матрица_весов_часа Ячейки_расчета{};  // the cell behind each weight
+  // The cell behind each positive weight; its subject is the lesson's. It stands
+  // for the subject matrix of the weights, which only the assigned pairs read.
+  Матрица_весов_часа Ячейки_расчета{};
   Матрица_весов_часа Корректирующая_матрица{};
+  // For each hour, the pairs that can have a weight in it (class free, teacher
+  // available), and their teachers as the assignment routine's columns of each
+  // class; bans and availability do not change within a run.
+  std::vector<std::vector<int>> пары_часа;
+  std::vector<std::vector<int>> столбцы_часа;
+  std::vector<std::vector<int>> начала_строк_часа;
   Вектор<int32, kМаксимум_классов> назначение{};
   Решатель_назначений решатель{kМаксимум_классов, kМаксимум_преподавателей};
 };
@@ -75,5 +87,14 @@ void Главный_цикл_проверка_параллелепипеда(con
                                            const Управление_расчётом& управление);
 
 int Предельное_количество_итераций(int K);
+
+// Iterations allowed to attempt `попытка` (1..): a unit times the attempt's term
+// of the Luby sequence (1, 1, 2, 1, 1, 2, 4, 1, 1, 2, ...), never more than the
+// limit. An attempt that fails is typically stuck circling among a few restarts
+// although its layout has a week, while 99 % of the attempts that succeed need
+// fewer than 5·K iterations: short attempts, now and then a longer one, reach a
+// week sooner than long ones, whatever the spread of the attempts' lengths. The
+// unit, K²/2 but at least 10·K, keeps a stall short where iterations cost most.
+int Предел_итераций_попытки(int K, int попытка);
 
 }  // namespace korvella

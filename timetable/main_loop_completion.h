@@ -13,8 +13,9 @@ namespace korvella {
 
 enum class Итог_достраивания {
   Готово,
-  Неудача,                  // iteration limit or a stop: a partial week is stored
+  Неудача,                  // the iterations ran out: a partial week is stored
   Нехватка_преподавателей,  // the preparation ran out of teachers to deprive
+  Остановлено,              // the stop flag was set (a partial week may be stored)
 };
 
 // Working storage of a calculation (several hundred kilobytes), kept between attempts.
@@ -26,9 +27,11 @@ struct Рабочая_память_достраивания {
 };
 
 // Writes Школьное_расписание and Расписание_предметов of the record. `порядок`
-// is the order of the teachers in the days-off network (empty = 1..T).
+// is the order of the teachers in the days-off network (empty = 1..T);
+// `предел_итераций` bounds the main loop (0 = the full limit).
 Итог_достраивания Процедуры_достраивания(тип_Главная_запись& запись, Управление_расчётом& управление,
                                          Рабочая_память_достраивания& память,
-                                         const std::vector<int>& порядок = {});
+                                         const std::vector<int>& порядок = {},
+                                         int предел_итераций = 0);
 
 }  // namespace korvella

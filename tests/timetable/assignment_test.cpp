@@ -29,6 +29,26 @@ std::vector<int32> Решить(const Таблица& в) {
   return Решить(решатель, в);
 }
 
+// The same with the hint of each row's possibly nonzero columns: its nonzero
+// ones and, at random, some of its zeros.
+std::vector<int32> Решить_с_подсказкой(Решатель_назначений& решатель, const Таблица& в,
+                                       std::mt19937& г) {
+  const int n = static_cast<int>(в.size());
+  const int m = n == 0 ? 0 : static_cast<int>(в[0].size());
+  std::vector<int32> плоско;
+  std::vector<int> столбцы, начала{0};
+  for (const auto& строка : в) {
+    плоско.insert(плоско.end(), строка.begin(), строка.end());
+    for (int j = 0; j < m; ++j)
+      if (строка[j] != 0 || г() % 4 == 0) столбцы.push_back(j);
+    начала.push_back(static_cast<int>(столбцы.size()));
+  }
+  const Столбцы_строк подсказка{столбцы.data(), начала.data()};
+  std::vector<int32> назначение(n, -7);
+  решатель.Решить({плоско.data(), n, m, m}, назначение.data(), &подсказка);
+  return назначение;
+}
+
 std::int64_t Вес(const Таблица& в, const std::vector<int32>& назначение) {
   std::int64_t сумма = 0;
   for (std::size_t i = 0; i < назначение.size(); ++i)
@@ -209,7 +229,8 @@ void Проверить_допустимость(const Таблица& в, const
 }
 
 // Small rectangular matrices of both orientations with many ties and zeros:
-// the total is the optimum, and the choice is the one the procedure makes.
+// the total is the optimum, and the choice is the one the procedure makes, with
+// or without the hint of the nonzero columns.
 TEST(Назначение, случайные_матрицы_против_перебора_и_описания) {
   std::mt19937 г(20240611);
   Решатель_назначений решатель(2, 2);  // grows on demand
@@ -225,6 +246,7 @@ TEST(Назначение, случайные_матрицы_против_пер
     Проверить_допустимость(в, назначение);
     ASSERT_EQ(Вес(в, назначение), Полный_перебор(в));
     ASSERT_EQ(назначение, По_описанию(в));
+    ASSERT_EQ(Решить_с_подсказкой(решатель, в, г), назначение);
   }
 }
 
@@ -242,6 +264,7 @@ TEST(Назначение, размеры_распределения_и_часа
       const auto назначение = Решить(решатель, в);
       Проверить_допустимость(в, назначение);
       ASSERT_EQ(назначение, По_описанию(в)) << р[0] << "x" << р[1];
+      ASSERT_EQ(Решить_с_подсказкой(решатель, в, г), назначение) << р[0] << "x" << р[1];
     }
   }
 }

@@ -23,6 +23,7 @@ struct Прогон_цикла {
   std::atomic<bool> стоп{false};
   std::atomic<int> счётчик{0};
   std::vector<std::string> сообщения;
+  int предел = 0;
 
   explicit Прогон_цикла(std::unique_ptr<тип_Главная_запись> запись) : з(std::move(запись)) {
     п = тест::Параллелепипед_школы(*з);
@@ -37,7 +38,8 @@ struct Прогон_цикла {
             п,
             з->Таблица_запрещений_на_проведение_уроков,
             з->Вектор_нагрузки_преподавателей,
-            *доступность};
+            *доступность,
+            предел};
   }
   bool Запустить() {
     Управление_расчётом у{&стоп, &счётчик,
@@ -107,7 +109,6 @@ std::unique_ptr<тип_Главная_запись> Школа_без_решен
 
 TEST(Главный_цикл, без_решения_упирается_в_предел_итераций) {
   Прогон_цикла прогон(Школа_без_решения());
-  прогон.стоп = true;  // forgotten: the loop clears the stop flag when it starts
   EXPECT_FALSE(прогон.Запустить());
   EXPECT_EQ(Предельное_количество_итераций(2), 132);
   EXPECT_EQ(прогон.результат.итераций, 133);
@@ -121,6 +122,78 @@ TEST(Главный_цикл, без_решения_упирается_в_пре
     for (int h = 1; h <= 3; ++h) уроков += прогон.з->Школьное_расписание(c, h) != 0;
   EXPECT_GT(уроков, 0);
   EXPECT_LT(уроков, 6);
+}
+
+TEST(Главный_цикл, предел_попытки_и_остановка_до_начала) {
+  struct Случай {
+    int предел;
+    bool стоп;
+    int итераций;
+  } случаи[] = {
+      {5, false, 6},      // an attempt's allowance ends it on the iteration after
+      {1000, false, 133},  // never beyond the limit of 33·K²
+      {0, true, 1},       // a stop set before the loop starts is not forgotten
+  };
+  for (const auto& с : случаи) {
+    Прогон_цикла прогон(Школа_без_решения());
+    прогон.предел = с.предел;
+    прогон.стоп = с.стоп;
+    EXPECT_FALSE(прогон.Запустить());
+    EXPECT_EQ(прогон.результат.итераций, с.итераций) << с.предел;
+  }
+  // K²/2, at least 10·K, times the Luby sequence, never beyond the limit.
+  const int луби[] = {1, 1, 2, 1, 1, 2, 4, 1, 1, 2, 1, 1, 2, 4, 8, 1};
+  for (int a = 1; a <= 16; ++a) EXPECT_EQ(Предел_итераций_попытки(28, a), 392 * луби[a - 1]) << a;
+  EXPECT_EQ(Предел_итераций_попытки(28, 63), 392 * 32);
+  EXPECT_EQ(Предел_итераций_попытки(10, 1), 100);
+  EXPECT_EQ(Предел_итераций_попытки(5, 3), 100);   // 10·K over K²/2
+  EXPECT_EQ(Предел_итераций_попытки(2, 15), 132);  // 20 · 8 capped
+}
+
+// Both restart rules, seen in the correction matrix after the first iteration
+// of schools with two days of one lesson.
+TEST(Главный_цикл, перезапуск_добавляет_к_поправкам) {
+  struct Случай {
+    const char* что;
+    std::vector<тест::Строка_плана> строки;  // {class, subject, hours, teacher}
+    std::vector<std::pair<int, int>> закрыто;  // (hour, teacher) unavailable
+    std::vector<std::pair<int, int>> запреты;  // (class, hour) banned
+    std::vector<std::tuple<int, int, int>> поправки;  // (class, teacher, value)
+  } случаи[] = {
+      // Hour 1: teacher 2 is away, so class 1 or class 2 gets no lesson. Every pair
+      // with a weight in that hour gains 1; pair (2, 2) has none (its teacher is
+      // away), nor has class 3, banned in hour 1, whose lack of a lesson is no cause.
+      {"class without a lesson",
+       {{1, 1, 1, 1}, {2, 2, 1, 1}, {2, 1, 1, 2}, {3, 1, 1, 1}, {3, 2, 1, 3}},
+       {{1, 2}},
+       {{3, 1}},
+       {{1, 1, 1}, {2, 1, 1}, {2, 2, 0}, {3, 1, 0}, {3, 3, 0}}},
+      // Day 1 places teacher 1 in class 1 and teacher 3 in class 2 (lowest numbers
+      // win equal weights). Each cell still holding 2 hours for the one day left is
+      // over-full and adds 1 to its pair: teacher 2's one cell in class 1, teacher
+      // 4's two cells in class 2 — all of them, not only the first.
+      {"over-full cells at the end of a day",
+       {{1, 1, 2, 1}, {1, 2, 2, 2}, {2, 1, 2, 3}, {2, 2, 2, 4}, {2, 3, 2, 4}},
+       {},
+       {},
+       {{1, 1, 0}, {1, 2, 1}, {2, 3, 0}, {2, 4, 2}}},
+  };
+  for (const auto& с : случаи) {
+    SCOPED_TRACE(с.что);
+    int K = 0, T = 0;
+    for (const auto& строка : с.строки) {
+      K = std::max(K, строка.класс);
+      T = std::max(T, строка.преподаватель);
+    }
+    Прогон_цикла прогон(тест::Школа(2, 1, K, 3, T, с.строки));
+    for (const auto& [h, t] : с.закрыто) (*прогон.доступность)(h, t) = 0;
+    for (const auto& [c, h] : с.запреты) прогон.з->Таблица_запрещений_на_проведение_уроков(c, h) = 1;
+    прогон.предел = 1;
+    EXPECT_FALSE(прогон.Запустить());
+    EXPECT_EQ(прогон.результат.итераций, 2);
+    for (const auto& [c, t, поправка] : с.поправки)
+      EXPECT_EQ(прогон.память->Корректирующая_матрица(c, t), поправка) << c << " " << t;
+  }
 }
 
 TEST(Главный_цикл, меньше_преподавателей_чем_классов_не_решается) {
