@@ -5,6 +5,7 @@
 #include "auxiliary/windows/part_time_days_window.h"
 #include "auxiliary/windows/part_time_list_window.h"
 #include "auxiliary/windows/part_time_load_window.h"
+#include "auxiliary/windows/room_timetable_window.h"
 #include "auxiliary/windows/sanitary_window.h"
 #include "auxiliary/windows/special_room_load_window.h"
 #include "auxiliary/windows/special_rooms_window.h"
@@ -38,7 +39,7 @@ const Таблица_окон_шагов& Окна_шагов_программы
       /*  6 TФорма_список_спецпомещений */ Создать_окно<TФорма_список_спецпомещений>,
       /*  7 TФорма_нагрузка_классов_в_спецпомещениях */
       Создать_окно<TФорма_нагрузка_классов_в_спецпомещениях>,
-      /*  8 TФорма_расписание_спецпомещений */ Окно_по_модели<8>,
+      /*  8 TФорма_расписание_спецпомещений */ Создать_окно<TФорма_расписание_спецпомещений>,
       /*  9 TФорма_список_совместителей */ Создать_окно<TФорма_список_совместителей>,
       /* 10 TФорма_таблица_рабочих_дней_совместителей */
       Создать_окно<TФорма_таблица_рабочих_дней_совместителей>,

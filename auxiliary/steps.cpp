@@ -4,6 +4,7 @@
 #include "auxiliary/part_time_days_bans_step.h"
 #include "auxiliary/part_time_list_step.h"
 #include "auxiliary/part_time_load_step.h"
+#include "auxiliary/room_timetable_step.h"
 #include "auxiliary/sanitary_step.h"
 #include "auxiliary/special_room_load_step.h"
 #include "auxiliary/special_rooms_step.h"
@@ -21,6 +22,7 @@ void Зарегистрировать_вспомогательные_шаги(Р
   });
   Зарегистрировать_модель<Модель_список_спецпомещений>(реестр, 6);
   Зарегистрировать_модель<Модель_нагрузка_классов_в_спецпомещениях>(реестр, 7);
+  Зарегистрировать_модель<Модель_расписания_спецпомещений>(реестр, 8);
   Зарегистрировать_модель<Модель_список_совместителей>(реестр, 9);
   Зарегистрировать_модель<Модель_рабочих_дней_совместителей>(реестр, 10);
   Зарегистрировать_модель<Модель_запретов_первого_урока_совместителей>(реестр, 11);

@@ -21,4 +21,10 @@ void Цепочка_командной_строки(тип_Главная_зап
                               const std::function<void(Модель_расчётного_шага&)>& шаг_29 = {},
                               const char* задачи = nullptr, int до_шага = 30);
 
+// The same with the optional tasks of `new --tasks` (e.g. "rooms"), up to step
+// `шаг`, whose model is handed to `расчёт`; the chain stops after that step.
+void Цепочка_командной_строки(тип_Главная_запись& запись, int классов, const char* режим,
+                              const char* задачи, std::uint64_t зерно, int шаг,
+                              const std::function<void(Модель_расчётного_шага&)>& расчёт);
+
 }  // namespace korvella::bench

@@ -1,4 +1,4 @@
-// Step 13 on tasks the command-line chain generates up to step 12 (seeds
+// Step 13 on tasks the command-line chain generates up to step 13 (seeds
 // 1..300, the part-timer task chosen, with and without the special rooms):
 // time of each calculation (99th percentile and worst, wall and CPU) and the colouring
 // tries it needs; and the worst case, the largest school without a
@@ -99,10 +99,11 @@ void Шаг_13(benchmark::State& state, int классов, const char* режи
   std::vector<Вход_расчёта> задачи;
   for (int зерно = 1; зерно <= kЗадач; ++зерно) {
     auto з = std::make_unique<тип_Главная_запись>();
-    bench::Цепочка_командной_строки(*з, классов, режим, зерно, {}, задачи_шага_0, 13);
-    // A step before 13 that refuses to continue (a calculation not in the
-    // program, say) leaves no part-timers to place.
-    if (з->Последняя_показанная_форма != 12) {
+    bench::Цепочка_командной_строки(*з, классов, режим, задачи_шага_0, зерно, 13,
+                                    [](Модель_расчётного_шага&) {});
+    // A step before 13 that refuses to continue (a calculation that failed, say)
+    // leaves no part-timers to place.
+    if (з->Последняя_показанная_форма != 13) {
       state.SkipWithError(
           ("the chain stopped at step " + std::to_string(з->Последняя_показанная_форма)).c_str());
       return;
@@ -117,7 +118,7 @@ void Шаг_13(benchmark::State& state, int классов, const char* режи
 // class 28, so no try can succeed and all 3000 run.
 void BM_шаг_13_без_решения_28_классов(benchmark::State& state) {
   auto з = std::make_unique<тип_Главная_запись>();
-  bench::Цепочка_командной_строки(*з, 28, "6x6", 1, {}, "parttime", 13);
+  bench::Цепочка_командной_строки(*з, 28, "6x6", "parttime", 1, 13, [](Модель_расчётного_шага&) {});
   Вход_расчёта в = Вход_из_записи(*з);
   в.M = 9;
   в.уроки.Обнулить();

@@ -6,7 +6,8 @@
 # of step 29 (median, 99th and 99.9th percentile, worst), iterations and attempts.
 #
 # usage: bench/whole_task.sh [-c "5 10 20 28"] [-m "6x6 5x7"] [-s FIRST] [-n LAST]
-#                            [-b BUILD_DIR] [-k]   (-k keeps the per-run log)
+#                            [-t TASKS] [-b BUILD_DIR] [-k]   (-k keeps the per-run log;
+#                            -t passes --tasks TASKS to new, e.g. -t rooms)
 set -euo pipefail
 
 classes="5 10 20 28"
@@ -15,12 +16,14 @@ first=1
 last=100
 build="build"
 keep=0
-while getopts "c:m:s:n:b:k" opt; do
+tasks=()
+while getopts "c:m:s:n:t:b:k" opt; do
   case "$opt" in
     c) classes="$OPTARG" ;;
     m) modes="$OPTARG" ;;
     s) first="$OPTARG" ;;
     n) last="$OPTARG" ;;
+    t) tasks=(--tasks "$OPTARG") ;;
     b) build="$OPTARG" ;;
     k) keep=1 ;;
     *) exit 2 ;;
@@ -40,7 +43,7 @@ for C in $classes; do
       data="$work/data"
       rm -rf "$data" && mkdir -p "$data"
       t0=$(date +%s%N)
-      out=$("$cli" --data-dir "$data" new --seed "$N" --classes "$C" --mode "$M" 2>&1) || true
+      out=$("$cli" --data-dir "$data" new --seed "$N" "${tasks[@]}" --classes "$C" --mode "$M" 2>&1) || true
       t1=$(date +%s%N)
       checked=fail
       "$cli" --data-dir "$data" check > /dev/null 2>&1 && checked=pass

@@ -1,6 +1,7 @@
 #include "cli/check_command.h"
 
 #include "auxiliary/part_time_check.h"
+#include "auxiliary/room_timetable_check.h"
 #include "cli/commands.h"
 #include "cli/session.h"
 #include "timetable/timetable_check.h"
@@ -21,9 +22,15 @@ void Школа(const тип_Главная_запись& з, std::FILE* выв�
 
 const std::vector<Проверяемое_расписание>& Проверяемые_расписания() {
   static const std::vector<Проверяемое_расписание> расписания = {
+      {"sanitary restrictions",
+       [](const тип_Главная_запись& з) -> bool { return з.Готовы_санитарные_ограничения; }, false,
+       Проверка_санитарных_запрещений, "forbidden hours"},
+      {"special rooms",
+       [](const тип_Главная_запись& з) -> bool { return з.Готово_расписание_спецпомещений; },
+       false, Проверка_расписания_спецпомещений},
+      {"part-timers", Есть_расписание_совместителей, false, Проверка_расписания_совместителей},
       {"main timetable", [](const тип_Главная_запись& з) -> bool { return з.Готово_основное_расписание; },
        true, [](const тип_Главная_запись& з) { return Проверка_основного_расписания(з, false); }},
-      {"part-timers", Есть_расписание_совместителей, false, Проверка_расписания_совместителей},
   };
   return расписания;
 }
@@ -42,7 +49,7 @@ int Отчёт_о_проверке(const тип_Главная_запись& з,
       continue;
     }
     const Итог_проверки_расписания итог = р.проверить(з);
-    std::fprintf(вывод, "%s: %d lessons, %s\n", р.название, итог.уроков,
+    std::fprintf(вывод, "%s: %d %s, %s\n", р.название, итог.уроков, р.что_считано,
                  итог.Верно() ? "sound" : "violations:");
     for (std::size_t i = 0; i < итог.нарушения.size() && i < kПоказать_нарушений; ++i)
       std::fprintf(вывод, "  %s: %s\n", р.название, итог.нарушения[i].c_str());

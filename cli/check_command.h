@@ -20,6 +20,8 @@ struct Проверяемое_расписание {
   // is not finished); otherwise a missing one is only mentioned.
   bool обязательно;
   Итог_проверки_расписания (*проверить)(const тип_Главная_запись&);
+  // What the check's count counts, for the report.
+  const char* что_считано = "lessons";
 };
 
 // Every timetable, in the order of the chain. A new timetable adds its row in

@@ -72,6 +72,14 @@ bool Строки_нагрузок_допустимы(const тип_Главна�
   return true;
 }
 
+// The joint calculation of step 8 places exactly these counts and takes any
+// other total for a wrong result; D·L minus a year group's load is never negative.
+bool Запрещения_классов_допустимы(const тип_Главная_запись& з) {
+  for (int k = 1; k <= kМаксимум_классов; ++k)
+    if (!В_пределах(з.Вектор_запрещений_у_классов(k), 0, kМаксимум_часов)) return false;
+  return true;
+}
+
 // The timetables hold numbers of list items that the views look up.
 bool Расписания_допустимы(const тип_Главная_запись& з) {
   return Таблица_в_пределах(з.Школьное_расписание, kМаксимум_преподавателей) &&
@@ -104,7 +112,8 @@ bool Содержимое_главной_записи_допустимо(const �
   // A step above 29 is no damage: the chain resumes such a task at step 0.
   return з.Последняя_показанная_форма >= -1 && Режим_сетки_допустим(з) &&
          Классы_допустимы(з) && Счётчики_допустимы(з) && Строки_нагрузок_допустимы(з) &&
-         Расписания_допустимы(з) && Таблицы_совместителей_допустимы(з);
+         Запрещения_классов_допустимы(з) && Расписания_допустимы(з) &&
+         Таблицы_совместителей_допустимы(з);
 }
 
 }  // namespace korvella

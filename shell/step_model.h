@@ -84,8 +84,10 @@ class Модель_расчётного_шага : public Модель_шага 
   using Модель_шага::Модель_шага;
 
   // Runs the calculation (on the calculation task's thread in the desktop
-  // program); sets the done flag on success.
-  Итог Рассчитать();
+  // program); sets the done flag on success. The stop flag is cleared first
+  // unless the caller has already cleared it (the window does so before it
+  // queues the task, so that a stop pressed before the task starts is kept).
+  Итог Рассчитать(bool сбросить_остановку = true);
   Итог Последний_итог() const { return итог_; }
   // The window refuses to close while its calculation runs.
   bool Можно_закрыть() const { return !Флаг_занятости.load(); }

@@ -133,13 +133,16 @@ std::string Окно_расчёта::Текст_остановки() const { ret
 void Окно_расчёта::Нажать_рассчитать() {
   if (идёт_расчёт_) return;
   Перед_расчётом();
+  // Cleared here, before the stop button is enabled: a stop pressed before the
+  // task starts then stops it.
+  Флаг_остановки_расчета = false;
   Занятое_состояние(true);
   Модель_расчётного_шага* модель = &Модель_расчёта();
   QThreadPool::globalInstance()->start([this, модель] {
     Итог итог = Итог::Не_начат;
     std::exception_ptr сбой;
     try {
-      итог = модель->Рассчитать();
+      итог = модель->Рассчитать(false);
     } catch (...) {
       сбой = std::current_exception();
     }
