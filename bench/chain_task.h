@@ -14,12 +14,9 @@ namespace korvella::bench {
 
 // Runs the chain on `запись` (cleared first). Step 29's model is handed to
 // `шаг_29`, which calculates it or not; an empty function calculates it.
-// `задачи` are the optional tasks as `--tasks` names them ("parttime,rooms");
-// the chain stops right before step `до_шага` (the whole chain by default).
 void Цепочка_командной_строки(тип_Главная_запись& запись, int классов, const char* режим,
                               std::uint64_t зерно,
-                              const std::function<void(Модель_расчётного_шага&)>& шаг_29 = {},
-                              const char* задачи = nullptr, int до_шага = 30);
+                              const std::function<void(Модель_расчётного_шага&)>& шаг_29 = {});
 
 // The same with the optional tasks of `new --tasks` (e.g. "rooms"), up to step
 // `шаг`, whose model is handed to `расчёт`; the chain stops after that step.
