@@ -1,5 +1,6 @@
 #include "cli/check_command.h"
 
+#include "auxiliary/part_time_check.h"
 #include "auxiliary/room_timetable_check.h"
 #include "cli/commands.h"
 #include "cli/session.h"
@@ -27,6 +28,7 @@ const std::vector<Проверяемое_расписание>& Проверяе
       {"special rooms",
        [](const тип_Главная_запись& з) -> bool { return з.Готово_расписание_спецпомещений; },
        false, Проверка_расписания_спецпомещений},
+      {"part-timers", Есть_расписание_совместителей, false, Проверка_расписания_совместителей},
       {"main timetable", [](const тип_Главная_запись& з) -> bool { return з.Готово_основное_расписание; },
        true, [](const тип_Главная_запись& з) { return Проверка_основного_расписания(з, false); }},
   };
