@@ -1,5 +1,6 @@
 #include "cli/check_command.h"
 
+#include "auxiliary/part_time_check.h"
 #include "auxiliary/room_timetable_check.h"
 #include "auxiliary/streams_check.h"
 #include "cli/commands.h"
@@ -28,6 +29,7 @@ const std::vector<Проверяемое_расписание>& Проверяе
       {"special rooms",
        [](const тип_Главная_запись& з) -> bool { return з.Готово_расписание_спецпомещений; },
        false, Проверка_расписания_спецпомещений},
+      {"part-timers", Есть_расписание_совместителей, false, Проверка_расписания_совместителей},
       {"streams", Расписание_потоков_есть, false,
        [](const тип_Главная_запись& з) -> Итог_проверки_расписания {
          return Проверка_расписания_потоков(з);
