@@ -8,6 +8,10 @@
 #include "auxiliary/sanitary_step.h"
 #include "auxiliary/special_room_load_step.h"
 #include "auxiliary/special_rooms_step.h"
+#include "auxiliary/stream_count_step.h"
+#include "auxiliary/stream_forming_step.h"
+#include "auxiliary/stream_load_step.h"
+#include "auxiliary/streams_timetable_step.h"
 #include "auxiliary/year_group_load_step.h"
 
 namespace korvella {
@@ -28,6 +32,10 @@ void Зарегистрировать_вспомогательные_шаги(Р
   Зарегистрировать_модель<Модель_запретов_первого_урока_совместителей>(реестр, 11);
   Зарегистрировать_модель<Модель_ТРПН_совместителей>(реестр, 12);
   Зарегистрировать_модель<Модель_расчета_расписания_совместителей>(реестр, 13);
+  Зарегистрировать_модель<Модель_количество_старших_параллелей>(реестр, 14);
+  Зарегистрировать_модель<Модель_формирование_потоков>(реестр, 15);
+  Зарегистрировать_модель<Модель_формирование_нагрузки_потоков>(реестр, 16);
+  Зарегистрировать_модель<Модель_расписание_для_потоков>(реестр, 17);
 }
 
 }  // namespace korvella

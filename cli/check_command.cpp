@@ -2,6 +2,7 @@
 
 #include "auxiliary/part_time_check.h"
 #include "auxiliary/room_timetable_check.h"
+#include "auxiliary/streams_check.h"
 #include "cli/commands.h"
 #include "cli/session.h"
 #include "timetable/timetable_check.h"
@@ -29,6 +30,10 @@ const std::vector<Проверяемое_расписание>& Проверяе
        [](const тип_Главная_запись& з) -> bool { return з.Готово_расписание_спецпомещений; },
        false, Проверка_расписания_спецпомещений},
       {"part-timers", Есть_расписание_совместителей, false, Проверка_расписания_совместителей},
+      {"streams", Расписание_потоков_есть, false,
+       [](const тип_Главная_запись& з) -> Итог_проверки_расписания {
+         return Проверка_расписания_потоков(з);
+       }},
       {"main timetable", [](const тип_Главная_запись& з) -> bool { return з.Готово_основное_расписание; },
        true, [](const тип_Главная_запись& з) { return Проверка_основного_расписания(з, false); }},
   };

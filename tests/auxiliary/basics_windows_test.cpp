@@ -30,10 +30,9 @@ using test::Модально;
 
 using testing::Стенд;
 
-void Ждать(const std::function<bool()>& условие) {
-  for (int i = 0; i < 500 && !условие(); ++i)
-    QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
+// processEvents returns at once when nothing is pending, so the wait must sleep
+// between its looks: a calculation task on a loaded machine takes its time.
+void Ждать(const std::function<bool()>& условие) { ASSERT_TRUE(test::Дождаться(условие)); }
 
 class Окна_первых_шагов : public ::testing::Test {
  protected:
