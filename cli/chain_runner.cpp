@@ -30,7 +30,8 @@ void Прогон_цепочки::Показать(int номер) {
     const double секунды =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - начало).count();
     char время[32];
-    std::snprintf(время, sizeof время, "%.3f s", секунды);
+    // Microseconds: most auxiliary calculations take well under a millisecond.
+    std::snprintf(время, sizeof время, "%.6f s", секунды);
     switch (результат) {
       case Модель_расчётного_шага::Итог::Готово: итог = "calculated"; break;
       case Модель_расчётного_шага::Итог::Неудача: итог = "calculation failed"; break;
